@@ -1,0 +1,80 @@
+#include "providers.h"
+
+#include "text.h"
+
+namespace providers {
+
+namespace {
+
+enum class Form { NameAtFaxDotGateway, FaxAtGateway, ShortNameDotFaxAtGateway };
+
+struct Provider
+{
+    Row row;
+    Form form;
+    bool wrapsMessage;
+};
+
+const QList<Provider> &rows()
+{
+    static const QList<Provider> list = {
+        {{QStringLiteral("TPC.NET"), QStringLiteral("tpc.example")}, Form::NameAtFaxDotGateway, false},
+        {{QStringLiteral("FaxMate"), QStringLiteral("faxmate.example")}, Form::NameAtFaxDotGateway, false},
+        {{QStringLiteral("ClickFax"), QStringLiteral("clickfax.example")}, Form::FaxAtGateway, true},
+        {{QStringLiteral("Faxaway"), QStringLiteral("faxaway.example")}, Form::ShortNameDotFaxAtGateway, false},
+        {{QStringLiteral("AnyFaxAnyWhere"), QStringLiteral("anyfaxanywhere.example")}, Form::FaxAtGateway, false},
+        {{QStringLiteral("Fax1"), QStringLiteral("fax1.example")}, Form::FaxAtGateway, false},
+    };
+    return list;
+}
+
+// ClickFax reads its instructions from the first lines of the message.
+QString clickFaxMessage(const QString &acod, const QString &to, const QString &message)
+{
+    const QChar lf = u'\n';
+    return QStringLiteral("{nocover=0}") + lf + QStringLiteral("{compcode=") + text::trim(acod)
+        + QStringLiteral("}") + lf + QStringLiteral("{to=") + text::trim(to) + QStringLiteral("}")
+        + lf + QStringLiteral("{body=") + text::trim(message) + QStringLiteral("}");
+}
+
+} // namespace
+
+const QList<Row> &table()
+{
+    static const QList<Row> list = [] {
+        QList<Row> names;
+        for (const Provider &p : rows())
+            names.append(p.row);
+        return names;
+    }();
+    return list;
+}
+
+std::optional<Addressed> addressFax(const QString &provider, const QString &to,
+                                    const QString &fax, const QString &acod,
+                                    const QString &message)
+{
+    const QString at = QStringLiteral("@");
+    for (const Provider &p : rows()) {
+        if (p.row.name != provider)
+            continue;
+        Addressed a{QString(), p.wrapsMessage ? clickFaxMessage(acod, to, message) : message};
+        switch (p.form) {
+        case Form::NameAtFaxDotGateway:
+            a.recipient = to + at + fax + QStringLiteral(".") + p.row.gateway;
+            break;
+        case Form::FaxAtGateway:
+            a.recipient = fax + at + p.row.gateway;
+            break;
+        case Form::ShortNameDotFaxAtGateway:
+            a.recipient = to.left(22) + QStringLiteral(".") + fax + at + p.row.gateway;
+            break;
+        }
+        return a;
+    }
+    if (provider.contains(u'.') && !provider.contains(u' '))
+        return Addressed{fax + at + text::trim(provider), message};
+    return std::nullopt;
+}
+
+} // namespace providers

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// The TCP client the SMTP exchange talks through. Text goes out and comes in
+// as Windows-1252, one byte per character.
+class SmtpSocket : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Starts an asynchronous connection; false when it cannot even start.
+    virtual bool connectToServer(const QString &host, quint16 port) = 0;
+    // Queues `text` for sending.
+    virtual void sendData(const QString &text) = 0;
+    // Takes all data received so far.
+    virtual QString getData() = 0;
+    // Closes the connection at once; no event follows.
+    virtual void close() = 0;
+
+Q_SIGNALS:
+    void connected();
+    void dataArrival(qint64 bytesTotal);
+    // The server closed the connection; any data it sent before has already
+    // been announced by dataArrival.
+    void closedByPeer();
+    void error(int number, const QString &description);
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Quillon's 8-bit text: Windows-1252, one byte per character, in both data
+// files and on the wire. Characters the code page cannot represent become
+// "?"; the five bytes it leaves undefined map to U+0081, U+008D, U+008F,
+// U+0090 and U+009D so that they survive a round trip.
+namespace cp1252 {
+
+QByteArray encode(QStringView text);
+QString decode(QByteArrayView bytes);
+
+// Fixed-width fields: the text is cut to `width` characters or padded on the
+// right with spaces; reading returns all `width` characters, pad included.
+void storeField(char *field, qsizetype width, QStringView text);
+QString loadField(const char *field, qsizetype width);
+
+} // namespace cp1252
