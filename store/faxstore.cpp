@@ -289,22 +289,23 @@ QString FaxStore::rebuildWithout(qint16 recNum, qint64 size, qint64 &newSize, bo
 QString FaxStore::deleteRec(qint16 &recNum, DocumentFields &fields,
                             const std::function<void()> &progress)
 {
+    const QString notDeleted = QStringLiteral("The document was not deleted. ");
     QString error;
     const qint64 size = fileSize(error);
     if (size < 0)
-        return error;
+        return notDeleted + error;
     qint64 newSize = 0;
     bool replaced = false;
     const QString rebuilt = rebuildWithout(recNum, size, newSize, replaced, progress);
     if (!replaced)
-        return QStringLiteral("The document was not deleted. ") + rebuilt;
+        return notDeleted + rebuilt;
 
     const qint16 newCount = capped(recordsIn(newSize));
     recNum = recNum < 2 ? 1 : static_cast<qint16>(recNum - 1);
     if (newCount > 0) {
         fields.showRecNum(recNum);
         if (QString e = read(curRec); !e.isEmpty())
-            return e;
+            return QStringLiteral("The document was deleted, but the next one cannot be shown. ") + e;
         showBuffer(fields);
     }
     return rebuilt;

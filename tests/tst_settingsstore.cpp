@@ -1,0 +1,96 @@
+#include "fakes.h"
+#include "settingsstore.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSettingsStore : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void emptyFileReadsBlank();
+    void saveWritesTheRecord();
+    void reservedSurvivesAndFileNeverGrows();
+    void loadKeepsPadAndLeadingSpaces();
+};
+
+namespace {
+
+QByteArray settingsBytes(const QByteArray &reserved, const QByteArray &server,
+                         const QByteArray &email, const QByteArray &acod)
+{
+    auto field = [](const QByteArray &s, int width) {
+        return s.left(width) + QByteArray(qMax(0, width - int(s.size())), ' ');
+    };
+    return field(reserved, 20) + field(server, 100) + field(email, 100) + field(acod, 30);
+}
+
+} // namespace
+
+void TestSettingsStore::emptyFileReadsBlank()
+{
+    QTemporaryDir dir;
+    SettingsStore store;
+    QVERIFY(store.open(dir.path()).isEmpty());
+    QVERIFY(store.read().isEmpty());
+    FakeSettings fields;
+    store.loadFields(fields);
+    QCOMPARE(fields.text(SettingsField::SmtpServer), QString(100, u' '));
+    QCOMPARE(fields.text(SettingsField::Acod), QString(30, u' '));
+    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("qln.db"))), QByteArray());
+}
+
+void TestSettingsStore::saveWritesTheRecord()
+{
+    QTemporaryDir dir;
+    SettingsStore store;
+    QVERIFY(store.open(dir.path()).isEmpty());
+    QVERIFY(store.read().isEmpty());
+    FakeSettings fields;
+    fields.setText(SettingsField::SmtpServer, QStringLiteral("  mail.example:2525"));
+    fields.setText(SettingsField::Email, QString(120, u'e'));
+    fields.setText(SettingsField::Acod, QStringLiteral("ACCOUNT-0123456789-0123456789-XYZ"));
+    fields.setText(SettingsField::Provider, QStringLiteral("Fax1"));
+    store.storeFields(fields);
+    QVERIFY(store.write().isEmpty());
+    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("qln.db"))),
+             settingsBytes({}, "  mail.example:2525", QByteArray(100, 'e'),
+                           "ACCOUNT-0123456789-0123456789-"));
+}
+
+void TestSettingsStore::reservedSurvivesAndFileNeverGrows()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("qln.db"));
+    const QByteArray reserved = QByteArray("\x01\x02 reserved \xff\x80").leftJustified(20, '!');
+    writeBytes(path, settingsBytes(reserved, "old", "old@x", "1"));
+    SettingsStore store;
+    QVERIFY(store.open(dir.path()).isEmpty());
+    QVERIFY(store.read().isEmpty());
+    FakeSettings fields;
+    for (int i = 0; i < 3; ++i) {
+        fields.setText(SettingsField::SmtpServer, QStringLiteral("s%1").arg(i));
+        store.storeFields(fields);
+        QVERIFY(store.write().isEmpty());
+    }
+    QCOMPARE(fileBytes(path), settingsBytes(reserved, "s2", {}, {}));
+}
+
+void TestSettingsStore::loadKeepsPadAndLeadingSpaces()
+{
+    QTemporaryDir dir;
+    writeBytes(dir.filePath(QStringLiteral("qln.db")),
+               settingsBytes({}, " smtp.example", "me@example", "\x80" "code"));
+    SettingsStore store;
+    QVERIFY(store.open(dir.path()).isEmpty());
+    QVERIFY(store.read().isEmpty());
+    FakeSettings fields;
+    store.loadFields(fields);
+    QCOMPARE(fields.text(SettingsField::SmtpServer),
+             QStringLiteral(" smtp.example").leftJustified(100));
+    QCOMPARE(fields.text(SettingsField::Email), QStringLiteral("me@example").leftJustified(100));
+    QCOMPARE(fields.text(SettingsField::Acod), QStringLiteral("\u20accode").leftJustified(30));
+}
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"

@@ -1,0 +1,129 @@
+#include "fakes.h"
+#include "qln_main.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void firstStartInEmptyFolder();
+    void markerChoosesMainWindow();
+    void loadsRecordOneAndSettings();
+    void unusableFolder_data();
+    void unusableFolder();
+};
+
+namespace {
+
+struct Run
+{
+    Qln_main qln;
+    FakeDocument doc;
+    FakeSettings settings;
+    int settingsCreated = 0;
+    StartupResult start(const QString &folder)
+    {
+        return startup(qln, folder, doc, [this]() -> SettingsFields & {
+            ++settingsCreated;
+            return settings;
+        });
+    }
+};
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+} // namespace
+
+void TestStartup::firstStartInEmptyFolder()
+{
+    QTemporaryDir dir;
+    Run run;
+    const StartupResult r = run.start(dir.path());
+    QVERIFY(r.error.isEmpty());
+    QCOMPARE(r.firstWindow, FirstWindow::Agreement);
+    QCOMPARE(filesIn(dir.path()), (QStringList{QStringLiteral("faxes.db"), QStringLiteral("qln.db")}));
+    QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("faxes.db"))).size(), 0);
+    QCOMPARE(run.qln.fax.curRec, qint16(1));
+    QCOMPARE(run.doc.recNum, qint16(1));
+    QCOMPARE(run.doc.text(DocField::Subject), QString(100, u' '));
+    QCOMPARE(run.settingsCreated, 1);
+    programEnd(run.qln);
+    QVERIFY(!run.qln.fax.isOpen());
+    QVERIFY(!run.qln.settings.isOpen());
+}
+
+void TestStartup::markerChoosesMainWindow()
+{
+    QTemporaryDir dir;
+    writeBytes(dir.filePath(QStringLiteral("qln.rss")), "    ");
+    Run run;
+    QCOMPARE(run.start(dir.path()).firstWindow, FirstWindow::Main);
+
+    // Only an ordinary file counts.
+    QTemporaryDir other;
+    QVERIFY(QDir(other.path()).mkdir(QStringLiteral("qln.rss")));
+    Run second;
+    QCOMPARE(second.start(other.path()).firstWindow, FirstWindow::Agreement);
+}
+
+void TestStartup::loadsRecordOneAndSettings()
+{
+    QTemporaryDir dir;
+    writeBytes(dir.filePath(QStringLiteral("faxes.db")), recordBytes("first") + recordBytes("second"));
+    writeBytes(dir.filePath(QStringLiteral("qln.db")),
+               QByteArray(20, 'r') + QByteArray("smtp.example").leftJustified(100)
+                   + QByteArray("me@example").leftJustified(100) + QByteArray(30, 'c'));
+    const QByteArray settingsBefore = fileBytes(dir.filePath(QStringLiteral("qln.db")));
+    Run run;
+    QVERIFY(run.start(dir.path()).error.isEmpty());
+    QCOMPARE(run.doc.text(DocField::To), QStringLiteral("first").leftJustified(50));
+    QCOMPARE(run.settings.text(SettingsField::Email), QStringLiteral("me@example").leftJustified(100));
+    programEnd(run.qln);
+    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("qln.db"))), settingsBefore);
+}
+
+void TestStartup::unusableFolder_data()
+{
+    QTest::addColumn<QString>("occupied");
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("folder named faxes.db") << QStringLiteral("faxes.db") << false;
+    QTest::newRow("folder named qln.db") << QStringLiteral("qln.db") << false;
+    QTest::newRow("read-only folder") << QString() << true;
+    QTest::newRow("folder does not exist") << QStringLiteral("missing/") << false;
+}
+
+void TestStartup::unusableFolder()
+{
+    QFETCH(QString, occupied);
+    QFETCH(bool, readOnly);
+    if (readOnly && ::geteuid() == 0)
+        QSKIP("root may write anywhere");
+    QTemporaryDir dir;
+    const bool missing = occupied.endsWith(u'/');
+    if (!occupied.isEmpty() && !missing)
+        QVERIFY(QDir(dir.path()).mkdir(occupied));
+    if (readOnly)
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0555) == 0);
+    const QStringList before = filesIn(dir.path());
+
+    Run run;
+    const StartupResult r = run.start(missing ? dir.filePath(occupied) : dir.path());
+    QVERIFY(!r.error.isEmpty());
+    QVERIFY2(r.error.contains(occupied.isEmpty() || missing ? QStringLiteral("faxes.db") : occupied),
+             qPrintable(r.error));
+    QCOMPARE(filesIn(dir.path()), before);
+    QVERIFY(!run.qln.fax.isOpen());
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+}
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
