@@ -277,7 +277,7 @@ QString FaxStore::rebuildWithout(qint16 recNum, qint64 size, qint64 &newSize, bo
 
     // The new file is in place. Its descriptor already names "faxes.db", so
     // keeping it open is the reopening: nothing can fail between the two.
-    m_fs.close(m_fd);
+    m_fs.release(m_fd);
     m_fd = temp;
     replaced = true;
     if (!m_fs.syncFolder(m_folder))

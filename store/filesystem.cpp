@@ -6,6 +6,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <system_error>
+#include <thread>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,6 +50,15 @@ public:
     }
 
     bool close(int fd) override { return ::close(fd) == 0; }
+
+    void release(int fd) override
+    {
+        try {
+            std::thread([fd] { ::close(fd); }).detach();
+        } catch (const std::system_error &) {
+            ::close(fd);
+        }
+    }
 
     qint64 size(int fd) override
     {

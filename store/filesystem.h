@@ -17,6 +17,10 @@ public:
     // `truncate` empties an existing one. Returns a descriptor or -1.
     virtual int open(const QString &path, bool create, bool truncate) = 0;
     virtual bool close(int fd) = 0;
+    // Closes a descriptor of a file that is no longer linked, without waiting
+    // while the file system frees its space (a quarter second for a full
+    // store).
+    virtual void release(int fd) = 0;
     virtual qint64 size(int fd) = 0;
     virtual bool isRegularFile(int fd) = 0;
     virtual qint64 read(int fd, char *buf, qint64 len, qint64 offset) = 0;

@@ -50,6 +50,7 @@ public:
         const bool ok = real().close(fd);
         return fail() ? false : ok;
     }
+    void release(int fd) override { real().release(fd); }
     qint64 size(int fd) override { return fail() ? -1 : real().size(fd); }
     bool isRegularFile(int fd) override { return !fail() && real().isRegularFile(fd); }
     qint64 read(int fd, char *b, qint64 n, qint64 o) override
