@@ -34,6 +34,25 @@ bool accepted(QStringView code)
     return code == u"220" || code == u"250" || code == u"354";
 }
 
+// Servers refuse lines over 1,000 bytes with the line break, and a long
+// paragraph typed without breaks is common. Such a line is broken after its
+// last space that fits, or at the limit when there is none; one byte is
+// kept free for a leading dot.
+QStringList foldLine(const QString &line)
+{
+    constexpr qsizetype limit = 997;
+    QStringList pieces;
+    QStringView rest(line);
+    while (rest.size() > limit) {
+        const qsizetype space = rest.left(limit).lastIndexOf(u' ');
+        const qsizetype cut = space > 0 ? space + 1 : limit;
+        pieces.append(rest.left(cut).toString());
+        rest = rest.mid(cut);
+    }
+    pieces.append(rest.toString());
+    return pieces;
+}
+
 QString greetingName(const QString &sender)
 {
     const QString address = text::trim(sender);
@@ -50,8 +69,10 @@ SmtpSession::SmtpSession(SmtpSocket &Winsock1, const SendParams &params, QString
       m_messageBox(messageBox), m_timeouts(timeouts)
 {
     m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this,
-            [this] { end(QStringLiteral("SMTP Error: no reply from server")); });
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        end(m_strState == 6 ? QStringLiteral("Sent OK.")
+                            : QStringLiteral("SMTP Error: no reply from server"));
+    });
     connect(&m_socket, &SmtpSocket::connected, this, &SmtpSession::onConnected);
     connect(&m_socket, &SmtpSocket::dataArrival, this, &SmtpSession::Winsock1_DataArrival);
     connect(&m_socket, &SmtpSocket::closedByPeer, this, &SmtpSession::onClosedByPeer);
@@ -132,8 +153,10 @@ void SmtpSession::sendStep()
         send(QStringLiteral("Subject:") + subject + crlf);
         send(QStringLiteral("To:") + m_params.recipient + crlf);
         send(crlf); // a header-shaped first line stays part of the message
-        for (const QString &line : text::splitLines(m_params.message))
-            send((line.startsWith(u'.') ? QStringLiteral(".") : QString()) + line + crlf);
+        for (const QString &line : text::splitLines(m_params.message)) {
+            for (const QString &piece : foldLine(line))
+                send((piece.startsWith(u'.') ? QStringLiteral(".") : QString()) + piece + crlf);
+        }
         send(QStringLiteral(".") + crlf);
         break;
     }

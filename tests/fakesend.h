@@ -1,0 +1,67 @@
+#pragma once
+
+#include "smtpsocket.h"
+#include "userinterface.h"
+
+#include <QStringList>
+
+// A socket scripted by the test: arrive() plays a server line, and every
+// SendData call is recorded as it was made.
+class FakeSocket : public SmtpSocket
+{
+public:
+    bool connectToServer(const QString &h, quint16 p) override
+    {
+        ++connects;
+        host = h;
+        port = p;
+        open = acceptConnect;
+        return acceptConnect;
+    }
+    void sendData(const QString &text) override { sent.append(text); }
+    QString getData() override { return std::exchange(pending, QString()); }
+    void close() override
+    {
+        open = false;
+        ++closes;
+    }
+
+    void arrive(const QString &data)
+    {
+        pending += data;
+        Q_EMIT dataArrival(data.size());
+    }
+    // What the client sent since the last call.
+    QStringList takeSent() { return std::exchange(sent, QStringList()); }
+
+    bool acceptConnect = true;
+    bool open = false;
+    int connects = 0;
+    int closes = 0;
+    QString host;
+    quint16 port = 0;
+    QStringList sent;
+    QString pending;
+};
+
+class FakeStatus : public StatusLine
+{
+public:
+    void setStatus(const QString &t) override
+    {
+        text = t;
+        history.append(t);
+    }
+    QString text;
+    QStringList history;
+};
+
+class FakeMessageBox : public MessageBox
+{
+public:
+    void exclamation(const QString &text, const QString &title) override
+    {
+        shown.append(title + QStringLiteral(" | ") + text);
+    }
+    QStringList shown;
+};
