@@ -1,0 +1,148 @@
+#include "fakesend.h"
+#include "scriptedserver.h"
+#include "smtpsession.h"
+#include "tcpsmtpsocket.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace std::chrono_literals;
+using Action = ScriptedServer::Action;
+
+class TestSmtpLoopback : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void wireBytes();
+    void failures_data();
+    void failures();
+    void connectionRefused();
+    void ipv6WithPort();
+
+private:
+    QString send(const QString &server);
+
+    std::unique_ptr<TcpSmtpSocket> m_socket;
+    std::unique_ptr<FakeStatus> m_status;
+    std::unique_ptr<FakeMessageBox> m_box;
+    std::unique_ptr<SmtpSession> m_session;
+    SendParams m_params;
+    QString m_statusText;
+};
+
+void TestSmtpLoopback::init()
+{
+    m_socket = std::make_unique<TcpSmtpSocket>();
+    m_status = std::make_unique<FakeStatus>();
+    m_box = std::make_unique<FakeMessageBox>();
+    m_params = {QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"),
+                QStringLiteral("Price \u20ac5"), QStringLiteral("one\r\n.\r\ntwo"), QString()};
+    m_session = std::make_unique<SmtpSession>(*m_socket, m_params, m_statusText, *m_status, *m_box,
+                                              SmtpTimeouts{2000ms, 300ms, 600ms});
+}
+
+QString TestSmtpLoopback::send(const QString &server)
+{
+    QSignalSpy finished(m_session.get(), &SmtpSession::finished);
+    m_statusText.clear();
+    m_session->send_mail({}, {}, server, {}, {}, m_statusText);
+    if (!m_statusText.isEmpty())
+        return m_statusText;
+    if (!finished.wait(5000))
+        return QStringLiteral("<no outcome>");
+    return m_status->text;
+}
+
+void TestSmtpLoopback::wireBytes()
+{
+    ScriptedServer server;
+    QVERIFY(server.listening);
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(server.server.serverPort());
+    QCOMPARE(send(address), QStringLiteral("Sent OK."));
+    QCOMPARE(server.received, QByteArray("HELO joe\r\n"
+                                         "MAIL FROM:<joe@example.org>\r\n"
+                                         "RCPT TO:<555@fax1.example>\r\n"
+                                         "DATA\r\n"
+                                         "Subject:Price \x80" "5\r\n"
+                                         "To:555@fax1.example\r\n"
+                                         "\r\n"
+                                         "one\r\n"
+                                         "..\r\n"
+                                         "two\r\n"
+                                         ".\r\n"
+                                         "QUIT\r\n"));
+}
+
+void TestSmtpLoopback::failures_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("status");
+    const char *steps[] = {"greeting", "HELO", "MAIL", "RCPT", "DATA", "dot", "QUIT"};
+    for (int step = 0; step <= 6; ++step) {
+        const bool after = step == 6; // the message is in once QUIT is out
+        const QString ok = QStringLiteral("Sent OK.");
+        auto row = [&](const char *what, Action a, const QByteArray &reply, const QString &status) {
+            QTest::addRow("%s %s", steps[step], what) << step << int(a) << reply << status;
+        };
+        row("closes", Action::Close, {},
+            after ? ok : QStringLiteral("SMTP Error: connection closed by server"));
+        row("silent", Action::Silent, {}, after ? ok : QStringLiteral("SMTP Error: no reply from server"));
+        for (const char *code : {"421 closing", "450 busy", "550 refused", "554 failed"})
+            row(code, Action::Reply, code,
+                after ? ok : QStringLiteral("SMTP Error: %1\r\n").arg(QLatin1StringView(code)));
+        row("garbage", Action::Garbage, {}, after ? ok : QStringLiteral("SMTP Error: hello there\r\n"));
+    }
+}
+
+void TestSmtpLoopback::failures()
+{
+    QFETCH(int, step);
+    QFETCH(int, action);
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, status);
+    ScriptedServer server;
+    QVERIFY(server.listening);
+    server.failStep = step;
+    server.action = Action(action);
+    server.reply = reply;
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(server.server.serverPort());
+    QCOMPARE(send(address), status);
+    QVERIFY(m_box->shown.isEmpty());
+
+    server.failStep = -1;
+    QCOMPARE(send(address), QStringLiteral("Sent OK."));
+}
+
+void TestSmtpLoopback::connectionRefused()
+{
+    quint16 port;
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        port = probe.serverPort();
+    }
+    const QString status = send(QStringLiteral("127.0.0.1:%1").arg(port));
+    QCOMPARE(status, QStringLiteral("SMTP Error: Connection refused"));
+    QCOMPARE(m_box->shown,
+             QStringList{QStringLiteral("Winsock Error | Winsock Error number 10061\r\nConnection refused")});
+
+    ScriptedServer server;
+    QVERIFY(server.listening);
+    QCOMPARE(send(QStringLiteral("localhost:%1").arg(server.server.serverPort())),
+             QStringLiteral("Sent OK."));
+}
+
+void TestSmtpLoopback::ipv6WithPort()
+{
+    ScriptedServer server(QHostAddress::LocalHostIPv6);
+    if (!server.listening)
+        QSKIP("no IPv6 loopback here");
+    QCOMPARE(send(QStringLiteral("[::1]:%1").arg(server.server.serverPort())),
+             QStringLiteral("Sent OK."));
+}
+
+QTEST_GUILESS_MAIN(TestSmtpLoopback)
+#include "tst_smtploopback.moc"
