@@ -38,18 +38,17 @@ bool accepted(QStringView code)
 // paragraph typed without breaks is common. Such a line is broken after its
 // last space that fits, or at the limit when there is none; one byte is
 // kept free for a leading dot.
-QStringList foldLine(const QString &line)
+QList<QStringView> foldLine(QStringView line)
 {
     constexpr qsizetype limit = 997;
-    QStringList pieces;
-    QStringView rest(line);
-    while (rest.size() > limit) {
-        const qsizetype space = rest.left(limit).lastIndexOf(u' ');
+    QList<QStringView> pieces;
+    while (line.size() > limit) {
+        const qsizetype space = line.left(limit).lastIndexOf(u' ');
         const qsizetype cut = space > 0 ? space + 1 : limit;
-        pieces.append(rest.left(cut).toString());
-        rest = rest.mid(cut);
+        pieces.append(line.left(cut));
+        line = line.mid(cut);
     }
-    pieces.append(rest.toString());
+    pieces.append(line);
     return pieces;
 }
 
@@ -153,9 +152,16 @@ void SmtpSession::sendStep()
         send(QStringLiteral("Subject:") + subject + crlf);
         send(QStringLiteral("To:") + m_params.recipient + crlf);
         send(crlf); // a header-shaped first line stays part of the message
-        for (const QString &line : text::splitLines(m_params.message)) {
-            for (const QString &piece : foldLine(line))
-                send((piece.startsWith(u'.') ? QStringLiteral(".") : QString()) + piece + crlf);
+        for (QStringView line : text::splitLines(m_params.message)) {
+            for (QStringView piece : foldLine(line)) {
+                QString out;
+                out.reserve(piece.size() + 3);
+                if (piece.startsWith(u'.'))
+                    out += u'.';
+                out += piece;
+                out += crlf;
+                send(out);
+            }
         }
         send(QStringLiteral(".") + crlf);
         break;

@@ -8,8 +8,12 @@ TcpSmtpSocket::TcpSmtpSocket(QObject *parent) : SmtpSocket(parent)
         m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         Q_EMIT connected();
     });
-    connect(&m_socket, &QTcpSocket::readyRead, this,
-            [this] { Q_EMIT dataArrival(m_socket.bytesAvailable()); });
+    connect(&m_socket, &QTcpSocket::readyRead, this, [this] {
+        m_inArrival = true;
+        Q_EMIT dataArrival(m_socket.bytesAvailable());
+        m_inArrival = false;
+        writePending();
+    });
     connect(&m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
         if (e == QAbstractSocket::RemoteHostClosedError)
             Q_EMIT closedByPeer();
@@ -30,7 +34,21 @@ bool TcpSmtpSocket::connectToServer(const QString &host, quint16 port)
 
 void TcpSmtpSocket::sendData(const QString &text)
 {
-    m_socket.write(cp1252::encode(text));
+    // The lines of one step are gathered and leave in one write when the
+    // step is done: QTcpSocket would otherwise send each in its own packet.
+    // Steps answer replies, so the write follows the data event; anything
+    // sent outside one leaves on the next pass of the event loop.
+    if (m_pending.isEmpty() && !m_inArrival)
+        QMetaObject::invokeMethod(this, &TcpSmtpSocket::writePending, Qt::QueuedConnection);
+    cp1252::encodeAppend(m_pending, text);
+}
+
+void TcpSmtpSocket::writePending()
+{
+    if (m_pending.isEmpty())
+        return;
+    m_socket.write(std::exchange(m_pending, QByteArray()));
+    m_socket.flush();
 }
 
 QString TcpSmtpSocket::getData()
@@ -40,6 +58,7 @@ QString TcpSmtpSocket::getData()
 
 void TcpSmtpSocket::close()
 {
+    m_pending.clear();
     const QSignalBlocker quiet(m_socket);
     m_socket.abort();
 }

@@ -23,4 +23,8 @@ public:
 
 private:
     QTcpSocket m_socket;
+    void writePending();
+
+    QByteArray m_pending;
+    bool m_inArrival = false;
 };

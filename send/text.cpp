@@ -30,9 +30,9 @@ QString replaceChar(const QString &s, const QString &search, const QString &repl
     return out;
 }
 
-QStringList splitLines(const QString &s)
+QList<QStringView> splitLines(QStringView s)
 {
-    QStringList lines;
+    QList<QStringView> lines;
     if (s.isEmpty())
         return lines;
     qsizetype start = 0;

@@ -14,6 +14,6 @@ QString replaceChar(const QString &s, const QString &search, const QString &repl
 
 // The lines of `s`, split at every CR LF, bare CR or bare LF. An empty text
 // has no lines; a final line break leaves an empty last line.
-QStringList splitLines(const QString &s);
+QList<QStringView> splitLines(QStringView s);
 
 } // namespace text

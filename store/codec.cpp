@@ -29,16 +29,25 @@ char encodeChar(char16_t c)
 
 namespace cp1252 {
 
-QByteArray encode(QStringView text)
+void encodeAppend(QByteArray &out, QStringView text)
 {
-    QByteArray out;
-    out.reserve(text.size());
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char *dst = out.data() + start;
+    qsizetype n = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i; // one character outside the BMP is one "?"
-        out.append(encodeChar(c.unicode()));
+        dst[n++] = encodeChar(c.unicode());
     }
+    out.truncate(start + n);
+}
+
+QByteArray encode(QStringView text)
+{
+    QByteArray out;
+    encodeAppend(out, text);
     return out;
 }
 

@@ -10,6 +10,8 @@
 namespace cp1252 {
 
 QByteArray encode(QStringView text);
+// Appends the encoded `text` to `out`.
+void encodeAppend(QByteArray &out, QStringView text);
 QString decode(QByteArrayView bytes);
 
 // Fixed-width fields: the text is cut to `width` characters or padded on the
