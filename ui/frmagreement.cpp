@@ -1,0 +1,117 @@
+#include "frmagreement.h"
+
+#include "qln_main.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int ClientWidth = 8190;
+constexpr int ClientHeight = 7785;
+
+constexpr Twips cmdYesBox{960, 7080, 1215, 495};
+constexpr Twips cmdNoBox{5760, 7080, 1215, 495};
+constexpr Twips txtAgreementBox{600, 720, 6735, 5895};
+
+} // namespace
+
+frmAgreement::frmAgreement(const QString &folder) : m_folder(folder)
+{
+    setObjectName(QStringLiteral("frmAgreement"));
+    setWindowTitle(QStringLiteral("Agreement"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    cmdYes = new QPushButton(QStringLiteral("I agree"), this);
+    cmdYes->setObjectName(QStringLiteral("cmdYes"));
+    cmdYes->setGeometry(twipsToPixels(cmdYesBox, this));
+    cmdNo = new QPushButton(QStringLiteral("I do not agree"), this);
+    cmdNo->setObjectName(QStringLiteral("cmdNo"));
+    cmdNo->setGeometry(twipsToPixels(cmdNoBox, this));
+    txtAgreement = new QPlainTextEdit(this);
+    txtAgreement->setObjectName(QStringLiteral("txtAgreement"));
+    txtAgreement->setGeometry(twipsToPixels(txtAgreementBox, this));
+    txtAgreement->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtAgreement->setTabChangesFocus(true);
+    txtAgreement->setPlainText(QString(agreementText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+    setTabOrder(cmdYes, cmdNo);
+    setTabOrder(cmdNo, txtAgreement);
+    cmdYes->setFocus();
+    setFixedSize(twipsToPixels(ClientWidth, ClientHeight, this));
+
+    connect(cmdYes, &QPushButton::clicked, this, &frmAgreement::cmdYes_Click);
+    connect(cmdNo, &QPushButton::clicked, this, &frmAgreement::declined);
+}
+
+QString frmAgreement::agreementText()
+{
+    const QStringList lines = {
+        QStringLiteral("USER LICENSE AGREEMENT"),
+        QString(),
+        QStringLiteral("This agreement is a legal agreement between you and the Quillon"),
+        QStringLiteral("corporation for the use of its fax and e-mail services."),
+        QString(),
+        QStringLiteral("Rights"),
+        QString(),
+        QStringLiteral("You may use the Quillon products and services during the terms of this"),
+        QStringLiteral("agreement."),
+        QString(),
+        QStringLiteral("Limitations"),
+        QString(),
+        QStringLiteral("You may not use the products or services to harm, harass or defraud"),
+        QStringLiteral("anyone, nor to send material you have no right to send."),
+        QStringLiteral("You may not reverse engineer, decompile or disassemble the products."),
+        QStringLiteral("You may not resell or sublicense the products or services. "),
+        QString(),
+        QStringLiteral("Terms"),
+        QString(),
+        QStringLiteral("You may use the services during the terms you have paid for in advance."),
+        QString(),
+        QStringLiteral("Copyrights"),
+        QString(),
+        QStringLiteral("All title and intellectual property rights in and to the products and"),
+        QStringLiteral("their accompanying materials are owned by the Quillon corporation."),
+        QString(),
+        QStringLiteral("Limitation of Liability"),
+        QString(),
+        QStringLiteral(
+            "To the maximum extent permitted by applicable law, in no event shall the Quillon "
+            "corporation or its suppliers be liable for any special, incidental, indirect or "
+            "consequential damages whatsoever, including without limitation damages for loss "
+            "of business profits, business interruption, loss of business information or any "
+            "other pecuniary loss, arising out of the use of or inability to use the products "
+            "or services, even if the Quillon corporation has been advised of the possibility "
+            "of such damages."),
+    };
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+void frmAgreement::cmdYes_Click()
+{
+    QSaveFile marker(QDir(m_folder).filePath(AgreementMarker));
+    if (!marker.open(QIODevice::WriteOnly) || marker.write("    ") != 4 || !marker.commit())
+        QMessageBox::warning(this, QStringLiteral("Quillon"),
+                             QStringLiteral("Your agreement could not be recorded in %1: %2. "
+                                            "You will be asked again at the next start.")
+                                 .arg(QDir::toNativeSeparators(marker.fileName()),
+                                      marker.errorString()));
+    m_agreed = true;
+    hide();
+    Q_EMIT agreed();
+    close();
+}
+
+void frmAgreement::closeEvent(QCloseEvent *event)
+{
+    // Closed through its frame the window is refused like the button, or the
+    // program would keep running with no window shown.
+    if (!m_agreed)
+        Q_EMIT declined();
+    event->accept();
+}

@@ -1,0 +1,283 @@
+#include "frmmain.h"
+
+#include "frmsettings.h"
+#include "qln_main.h"
+#include "sendcommand.h"
+#include "tcpsmtpsocket.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <limits>
+
+namespace {
+
+constexpr int ClientWidth = 4680;
+constexpr int ClientHeight = 5700;
+constexpr int ClientLeft = 60;
+constexpr int ClientTop = 1470;
+
+constexpr Twips Label1Box{0, 240, 375, 255};
+constexpr Twips txtToBox{720, 240, 3855, 315};
+constexpr Twips txtFaxBox{720, 720, 3855, 315};
+constexpr Twips txtSubjectBox{720, 1200, 3855, 315};
+constexpr Twips Label2Box{0, 720, 495, 255};
+constexpr Twips Label3Box{0, 1200, 615, 375};
+constexpr Twips Label4Box{1800, 1680, 1095, 255};
+constexpr Twips txtMessageBox{120, 2040, 4455, 2535};
+constexpr Twips btnSendBox{120, 4680, 615, 375};
+constexpr Twips lblStatusBox{960, 4680, 3615, 375};
+constexpr Twips btnNewBox{120, 5160, 615, 375};
+constexpr Twips btnSaveBox{960, 5160, 615, 375};
+constexpr Twips btnDeleteBox{1800, 5160, 615, 375};
+constexpr Twips btnPrevBox{2880, 5160, 375, 375};
+constexpr Twips btnNextBox{4200, 5160, 375, 375};
+constexpr Twips lblRecNumBox{3360, 5160, 735, 375};
+
+const QString crlf = QStringLiteral("\r\n");
+
+} // namespace
+
+frmMain::frmMain(Qln_main &qln, SmtpTimeouts timeouts) : m_qln(qln)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillon"));
+    buildControls();
+    buildMenu();
+
+    Winsock1 = new TcpSmtpSocket(this);
+    Winsock1->setObjectName(QStringLiteral("Winsock1"));
+    m_session = std::make_unique<SmtpSession>(*Winsock1, m_qln.sendParams, m_qln.statusText,
+                                              *this, *this, timeouts);
+
+    connect(btnSend, &QPushButton::clicked, this, [this] {
+        sendCommand(*this, settingsFields(), *this, m_qln.sendParams, m_qln.statusText,
+                    *m_session);
+    });
+    connect(btnNew, &QPushButton::clicked, this,
+            [this] { runStoreCommand(m_qln.fax.newRecord(*this)); });
+    connect(btnSave, &QPushButton::clicked, this,
+            [this] { runStoreCommand(m_qln.fax.save(*this)); });
+    connect(btnDelete, &QPushButton::clicked, this, [this] { deleteRec(m_qln.fax.curRec); });
+    connect(btnPrev, &QPushButton::clicked, this,
+            [this] { runStoreCommand(m_qln.fax.previous(*this)); });
+    connect(btnNext, &QPushButton::clicked, this,
+            [this] { runStoreCommand(m_qln.fax.next(*this)); });
+}
+
+frmMain::~frmMain()
+{
+    if (m_settings) {
+        m_settings->discardWithoutSaving();
+        delete m_settings;
+    }
+}
+
+void frmMain::buildControls()
+{
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    client->setFixedSize(twipsToPixels(ClientWidth, ClientHeight, this));
+
+    auto place = [this](QWidget *w, const char *name, const Twips &box) {
+        w->setObjectName(QString::fromLatin1(name));
+        w->setGeometry(twipsToPixels(box, this));
+    };
+    auto label = [&](const char *name, const QString &caption, const Twips &box) {
+        auto *l = new QLabel(caption, client);
+        place(l, name, box);
+        return l;
+    };
+    auto lineEdit = [&](const char *name, const Twips &box) {
+        auto *e = new QLineEdit(client);
+        e->setMaxLength(std::numeric_limits<int>::max());
+        place(e, name, box);
+        return e;
+    };
+    auto button = [&](const char *name, const QString &caption, const Twips &box) {
+        auto *b = new QPushButton(caption, client);
+        b->setAutoDefault(false);
+        place(b, name, box);
+        return b;
+    };
+    auto display = [&](const char *name, const Twips &box) {
+        QLabel *l = label(name, QString(), box);
+        l->setAutoFillBackground(true);
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, Qt::white);
+        l->setPalette(p);
+        return l;
+    };
+
+    Label1 = label("Label1", QStringLiteral("To:"), Label1Box);
+    txtTo = lineEdit("txtTo", txtToBox);
+    txtFax = lineEdit("txtFax", txtFaxBox);
+    txtSubject = lineEdit("txtSubject", txtSubjectBox);
+    Label2 = label("Label2", QStringLiteral("Fax:"), Label2Box);
+    Label3 = label("Label3", QStringLiteral("Subject"), Label3Box);
+    Label4 = label("Label4", QStringLiteral("Message"), Label4Box);
+    txtMessage = new QPlainTextEdit(client);
+    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMessage->setTabChangesFocus(true);
+    place(txtMessage, "txtMessage", txtMessageBox);
+    btnSend = button("btnSend", QStringLiteral("Send"), btnSendBox);
+    lblStatus = display("lblStatus", lblStatusBox);
+    btnNew = button("btnNew", QStringLiteral("New"), btnNewBox);
+    btnSave = button("btnSave", QStringLiteral("Save"), btnSaveBox);
+    btnDelete = button("btnDelete", QStringLiteral("Delete"), btnDeleteBox);
+    btnPrev = button("btnPrev", QStringLiteral("<"), btnPrevBox);
+    btnNext = button("btnNext", QStringLiteral(">"), btnNextBox);
+    lblRecNum = display("lblRecNum", lblRecNumBox);
+
+    QWidget *order[] = {txtTo, txtFax, txtSubject, txtMessage, btnSend,
+                        btnNew, btnSave, btnDelete, btnPrev, btnNext};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void frmMain::buildMenu()
+{
+    QMenu *menu = menuBar()->addMenu(QStringLiteral("Menu"));
+    menu->setObjectName(QStringLiteral("mnuMenu"));
+    menu->addAction(QStringLiteral("About"), this, &frmMain::about);
+    menu->addAction(QStringLiteral("Settings"), this, &frmMain::showSettings);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Exit"), this, &frmMain::endProgram);
+    // The window's size is that of its client area plus the menu bar.
+    adjustSize();
+    setFixedSize(sizeHint());
+    move(twipsToPixels(ClientLeft, this), twipsToPixels(ClientTop, this) - menuBar()->sizeHint().height());
+}
+
+QString frmMain::text(DocField field) const
+{
+    switch (field) {
+    case DocField::To:
+        return txtTo->text();
+    case DocField::Fax:
+        return txtFax->text();
+    case DocField::Subject:
+        return txtSubject->text();
+    case DocField::Message:
+        return txtMessage->toPlainText().replace(u'\n', crlf);
+    }
+    return {};
+}
+
+void frmMain::setText(DocField field, const QString &text)
+{
+    switch (field) {
+    case DocField::To:
+        txtTo->setText(text);
+        break;
+    case DocField::Fax:
+        txtFax->setText(text);
+        break;
+    case DocField::Subject:
+        txtSubject->setText(text);
+        break;
+    case DocField::Message: {
+        QString plain = text;
+        plain.replace(crlf, QStringLiteral("\n")).replace(u'\r', u'\n');
+        txtMessage->setPlainText(plain);
+        break;
+    }
+    }
+}
+
+void frmMain::showRecNum(qint16 recNum)
+{
+    lblRecNum->setText(QString::number(recNum));
+}
+
+void frmMain::setStatus(const QString &text)
+{
+    lblStatus->setText(text);
+    lblStatus->setToolTip(text);
+}
+
+void frmMain::exclamation(const QString &text, const QString &title)
+{
+    QMessageBox::warning(this, title, text);
+}
+
+SettingsFields &frmMain::settingsFields()
+{
+    if (!m_settings) {
+        m_settings = new frmSettings(m_qln.settings);
+        if (const QString error = m_qln.settings.read(); !error.isEmpty())
+            QMessageBox::warning(this, QStringLiteral("Quillon"), error);
+        m_qln.settings.loadFields(*m_settings);
+    }
+    return *m_settings;
+}
+
+frmSettings *frmMain::settingsWindow() const
+{
+    return m_settings;
+}
+
+void frmMain::showSettings()
+{
+    settingsFields();
+    m_settings->show();
+    m_settings->raise();
+    m_settings->activateWindow();
+}
+
+void frmMain::send_mail(const QString &strTo, const QString &strFrom, const QString &SMTPServer,
+                        const QString &subject, const QString &message, QString &strError)
+{
+    m_session->send_mail(strTo, strFrom, SMTPServer, subject, message, strError);
+}
+
+void frmMain::deleteRec(qint16 &recNum)
+{
+    // A full store takes about a second: the window keeps painting meanwhile,
+    // while clicks and keys wait until the deletion is over.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString error = m_qln.fax.deleteRec(recNum, *this, [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    QApplication::restoreOverrideCursor();
+    runStoreCommand(error);
+}
+
+void frmMain::runStoreCommand(const QString &error)
+{
+    if (!error.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Quillon"), error);
+}
+
+void frmMain::about()
+{
+    QMessageBox::about(this, QStringLiteral("About Quillon"),
+                       QStringLiteral("Quillon %1\n\nSends faxes and e-mail through your SMTP "
+                                      "server and an e-mail-to-fax gateway.")
+                           .arg(QStringLiteral(QUILLON_VERSION)));
+}
+
+void frmMain::endProgram()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    // The settings are saved only when their own window is closed.
+    if (m_settings)
+        m_settings->discardWithoutSaving();
+    programEnd(m_qln);
+    Q_EMIT programEnded();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    endProgram();
+    event->accept();
+}

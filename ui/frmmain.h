@@ -1,0 +1,85 @@
+#pragma once
+
+#include "fields.h"
+#include "smtpsession.h"
+#include "userinterface.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class TcpSmtpSocket;
+class frmSettings;
+struct Qln_main;
+
+// The working window: the document, Send and its status line, the record
+// buttons and the menu. It owns the socket Winsock1 and the SMTP exchange,
+// and the settings window, which it creates on first use.
+class frmMain : public QMainWindow, public DocumentFields, public StatusLine, public MessageBox
+{
+    Q_OBJECT
+public:
+    explicit frmMain(Qln_main &qln, SmtpTimeouts timeouts = {});
+    ~frmMain() override;
+
+    // DocumentFields: the message's line breaks are CR LF here, as stored.
+    QString text(DocField field) const override;
+    void setText(DocField field, const QString &text) override;
+    void showRecNum(qint16 recNum) override;
+    // StatusLine
+    void setStatus(const QString &text) override;
+    // MessageBox
+    void exclamation(const QString &text, const QString &title) override;
+
+    // The settings window's fields, creating the window (hidden, loaded from
+    // "qln.db", provider "TPC.NET") when there is none.
+    SettingsFields &settingsFields();
+    frmSettings *settingsWindow() const;
+
+    void send_mail(const QString &strTo, const QString &strFrom, const QString &SMTPServer,
+                   const QString &subject, const QString &message, QString &strError);
+    void deleteRec(qint16 &recNum);
+
+Q_SIGNALS:
+    // The user closed the window or chose Exit; every file is closed.
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenu();
+    void runStoreCommand(const QString &error);
+    void showSettings();
+    void about();
+    void endProgram();
+
+    Qln_main &m_qln;
+    QPointer<frmSettings> m_settings;
+    bool m_ended = false;
+
+    QLabel *Label1;
+    QLineEdit *txtTo;
+    QLineEdit *txtFax;
+    QLineEdit *txtSubject;
+    QLabel *Label2;
+    QLabel *Label3;
+    QLabel *Label4;
+    QPlainTextEdit *txtMessage;
+    QPushButton *btnSend;
+    QLabel *lblStatus;
+    QPushButton *btnNew;
+    QPushButton *btnSave;
+    QPushButton *btnDelete;
+    QPushButton *btnPrev;
+    QPushButton *btnNext;
+    QLabel *lblRecNum;
+    TcpSmtpSocket *Winsock1;
+    std::unique_ptr<SmtpSession> m_session;
+};

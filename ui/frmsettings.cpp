@@ -1,0 +1,117 @@
+#include "frmsettings.h"
+
+#include "providers.h"
+#include "settingsstore.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <limits>
+
+namespace {
+
+constexpr int ClientWidth = 4680;
+constexpr int ClientHeight = 2190;
+constexpr int ClientLeft = 5055; // just right of the main window
+constexpr int ClientTop = 1185;
+
+constexpr Twips Label1Box{120, 240, 1215, 255};
+constexpr Twips txtSMTPServerBox{1560, 120, 3015, 375};
+constexpr Twips Label2Box{120, 720, 1215, 255};
+constexpr Twips txtEmailBox{1560, 600, 3015, 375};
+constexpr Twips Label3Box{120, 1200, 1215, 375};
+constexpr Twips cmbProviderBox{1560, 1080, 1575, 315};
+constexpr Twips Label4Box{120, 1680, 1215, 495};
+constexpr Twips txtAcodBox{1560, 1560, 3015, 375};
+
+} // namespace
+
+frmSettings::frmSettings(SettingsStore &store) : m_store(store)
+{
+    setObjectName(QStringLiteral("frmSettings"));
+    setWindowTitle(QStringLiteral("Settings"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto label = [this](const char *name, const QString &caption, const Twips &box) {
+        auto *l = new QLabel(caption, this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setGeometry(twipsToPixels(box, this));
+        return l;
+    };
+    auto lineEdit = [this](const char *name, const Twips &box) {
+        auto *e = new QLineEdit(this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setMaxLength(std::numeric_limits<int>::max());
+        e->setGeometry(twipsToPixels(box, this));
+        return e;
+    };
+    Label1 = label("Label1", QStringLiteral("SMTP Server"), Label1Box);
+    txtSMTPServer = lineEdit("txtSMTPServer", txtSMTPServerBox);
+    Label2 = label("Label2", QStringLiteral("E-mail"), Label2Box);
+    txtEmail = lineEdit("txtEmail", txtEmailBox);
+    Label3 = label("Label3", QStringLiteral("IFS Provider"), Label3Box);
+    cmbProvider = new QComboBox(this);
+    cmbProvider->setObjectName(QStringLiteral("cmbProvider"));
+    cmbProvider->setEditable(true);
+    cmbProvider->setInsertPolicy(QComboBox::NoInsert);
+    for (const providers::Row &row : providers::table())
+        cmbProvider->addItem(row.name);
+    cmbProvider->setCurrentText(QStringLiteral("TPC.NET"));
+    cmbProvider->setGeometry(twipsToPixels(cmbProviderBox, this));
+    Label4 = label("Label4", QStringLiteral("Activation Cod"), Label4Box);
+    txtAcod = lineEdit("txtAcod", txtAcodBox);
+
+    setTabOrder(txtSMTPServer, txtEmail);
+    setTabOrder(txtEmail, cmbProvider);
+    setTabOrder(cmbProvider, txtAcod);
+
+    setFixedSize(twipsToPixels(ClientWidth, ClientHeight, this));
+    move(twipsToPixels(ClientLeft, this), twipsToPixels(ClientTop, this));
+}
+
+QString frmSettings::text(SettingsField field) const
+{
+    switch (field) {
+    case SettingsField::SmtpServer:
+        return txtSMTPServer->text();
+    case SettingsField::Email:
+        return txtEmail->text();
+    case SettingsField::Acod:
+        return txtAcod->text();
+    case SettingsField::Provider:
+        return cmbProvider->currentText();
+    }
+    return {};
+}
+
+void frmSettings::setText(SettingsField field, const QString &text)
+{
+    switch (field) {
+    case SettingsField::SmtpServer:
+        txtSMTPServer->setText(text);
+        break;
+    case SettingsField::Email:
+        txtEmail->setText(text);
+        break;
+    case SettingsField::Acod:
+        txtAcod->setText(text);
+        break;
+    case SettingsField::Provider:
+        cmbProvider->setCurrentText(text);
+        break;
+    }
+}
+
+void frmSettings::closeEvent(QCloseEvent *event)
+{
+    if (m_saveOnClose) {
+        m_store.storeFields(*this);
+        if (const QString error = m_store.write(); !error.isEmpty())
+            QMessageBox::warning(this, QStringLiteral("Quillon"), error);
+    }
+    event->accept();
+}

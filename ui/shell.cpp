@@ -1,0 +1,48 @@
+#include "shell.h"
+
+#include "frmagreement.h"
+#include "frmmain.h"
+
+Shell::Shell(const QString &folder, SmtpTimeouts timeouts)
+    : m_folder(folder), m_main(std::make_unique<frmMain>(m_qln, timeouts))
+{
+    connect(m_main.get(), &frmMain::programEnded, this, &Shell::end);
+}
+
+Shell::~Shell()
+{
+    delete m_agreement;
+    programEnd(m_qln);
+}
+
+frmAgreement *Shell::agreementWindow() const
+{
+    return m_agreement;
+}
+
+QString Shell::start()
+{
+    const StartupResult result =
+        startup(m_qln, m_folder, *m_main, [this]() -> SettingsFields & { return m_main->settingsFields(); });
+    if (!result.error.isEmpty())
+        return result.error;
+
+    if (result.firstWindow == FirstWindow::Main) {
+        m_main->show();
+        return {};
+    }
+    m_agreement = new frmAgreement(m_folder);
+    connect(m_agreement, &frmAgreement::agreed, m_main.get(), &QWidget::show);
+    connect(m_agreement, &frmAgreement::declined, this, &Shell::end);
+    m_agreement->show();
+    return {};
+}
+
+void Shell::end()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    programEnd(m_qln);
+    Q_EMIT ended();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "qln_main.h"
+#include "smtpsession.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class frmAgreement;
+class frmMain;
+
+// The running program: the shared state and the windows, created and shown
+// in the order start-up needs.
+class Shell : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Shell(const QString &folder, SmtpTimeouts timeouts = {});
+    ~Shell() override;
+
+    // Opens the files, fills the windows and shows the first one. Empty, or
+    // why the program cannot run.
+    QString start();
+
+    frmMain *mainWindow() const { return m_main.get(); }
+    frmAgreement *agreementWindow() const;
+    Qln_main &state() { return m_qln; }
+
+Q_SIGNALS:
+    // Every file is closed; the program should stop now.
+    void ended();
+
+private:
+    void end();
+
+    QString m_folder;
+    Qln_main m_qln;
+    std::unique_ptr<frmMain> m_main;
+    QPointer<frmAgreement> m_agreement;
+    bool m_ended = false;
+};
