@@ -1,0 +1,479 @@
+#include "fakes.h"
+#include "frmagreement.h"
+#include "frmmain.h"
+#include "frmsettings.h"
+#include "scriptedserver.h"
+#include "shell.h"
+#include "smtpcapture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr int R = 10167;
+
+template <typename T = QWidget> T *child(QWidget *window, const char *name)
+{
+    T *w = window->findChild<T *>(QString::fromLatin1(name));
+    if (!w)
+        qFatal("no widget %s", name);
+    return w;
+}
+
+void click(QWidget *window, const char *button)
+{
+    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+void type(QWidget *window, const char *field, const QString &text)
+{
+    QWidget *w = child(window, field);
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        e->clear();
+    else if (auto *p = qobject_cast<QPlainTextEdit *>(w))
+        p->clear();
+    QTest::keyClicks(w, text);
+}
+
+QString shown(QWidget *window, const char *field)
+{
+    QWidget *w = child(window, field);
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        return e->text();
+    if (auto *p = qobject_cast<QPlainTextEdit *>(w))
+        return p->toPlainText();
+    if (auto *l = qobject_cast<QLabel *>(w))
+        return l->text();
+    return {};
+}
+
+void triggerMenu(QWidget *window, const QString &entry)
+{
+    for (QAction *a : child<QMenu>(window, "mnuMenu")->actions()) {
+        if (a->text() == entry) {
+            a->trigger();
+            return;
+        }
+    }
+    qFatal("no menu entry");
+}
+
+// What the next message box said; it is answered with OK.
+struct MessageBoxCatcher
+{
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer timer;
+    MessageBoxCatcher()
+    {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                title = box->windowTitle();
+                text = box->text();
+                icon = box->icon();
+                box->accept();
+                timer.stop();
+            }
+        });
+        timer.start();
+    }
+};
+
+} // namespace
+
+class TestWindows : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void agreement();
+    void declining_data();
+    void declining();
+    void markerGoesStraightToMain();
+    void geometry_data();
+    void geometry();
+    void tabOrder();
+    void recordButtons();
+    void messageLineBreaksAreCrLf();
+    void settingsLifecycle();
+    void settingsSurviveRestart();
+    void endingDoesNotSaveSettings_data();
+    void endingDoesNotSaveSettings();
+    void socketErrorShowsMessageBox();
+    void sendFromTheWindow();
+
+private:
+    std::unique_ptr<Shell> startShell(bool agreed = true);
+    QString path(const char *name) const { return m_dir->filePath(QString::fromLatin1(name)); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestWindows::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+}
+
+std::unique_ptr<Shell> TestWindows::startShell(bool agreed)
+{
+    if (agreed)
+        writeBytes(path("qln.rss"), "    ");
+    auto shell = std::make_unique<Shell>(m_dir->path(), SmtpTimeouts{2000ms, 2000ms, 2000ms});
+    const QString error = shell->start();
+    if (!error.isEmpty())
+        qFatal("start-up failed: %s", qPrintable(error));
+    return shell;
+}
+
+void TestWindows::agreement()
+{
+    auto shell = startShell(false);
+    QSignalSpy ended(shell.get(), &Shell::ended);
+    frmAgreement *agreement = shell->agreementWindow();
+    QVERIFY(agreement && agreement->isVisible());
+    QVERIFY(!shell->mainWindow()->isVisible());
+    QCOMPARE(agreement->windowTitle(), QStringLiteral("Agreement"));
+    QVERIFY(QTest::qWaitForWindowActive(agreement));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdYes"));
+    QVERIFY(!child<QPlainTextEdit>(agreement, "txtAgreement")->isReadOnly());
+    QCOMPARE(QFileInfo(path("faxes.db")).size(), 0);
+
+    click(agreement, "cmdYes");
+    QCOMPARE(fileBytes(path("qln.rss")), QByteArray("    "));
+    QVERIFY(shell->mainWindow()->isVisible());
+    QCOMPARE(shown(shell->mainWindow(), "lblRecNum"), QStringLiteral("1"));
+    QTRY_VERIFY(!shell->agreementWindow()); // discarded
+    QCOMPARE(ended.count(), 0);
+}
+
+void TestWindows::declining_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("I do not agree") << true;
+    QTest::newRow("window closed") << false;
+}
+
+void TestWindows::declining()
+{
+    QFETCH(bool, byButton);
+    auto shell = startShell(false);
+    QSignalSpy ended(shell.get(), &Shell::ended);
+    if (byButton)
+        click(shell->agreementWindow(), "cmdNo");
+    else
+        shell->agreementWindow()->close();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!QFile::exists(path("qln.rss")));
+    QVERIFY(!shell->mainWindow()->isVisible());
+    QVERIFY(!shell->state().fax.isOpen());
+}
+
+void TestWindows::markerGoesStraightToMain()
+{
+    auto shell = startShell();
+    QVERIFY(shell->mainWindow()->isVisible());
+    QVERIFY(!shell->agreementWindow());
+    QCOMPARE(shell->mainWindow()->windowTitle(), QStringLiteral("Quillon"));
+}
+
+void TestWindows::geometry_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twips");
+    auto row = [](const char *w, const char *c, const char *caption, int l, int t, int wd, int h) {
+        QTest::addRow("%s %s", w, c) << QString::fromLatin1(w) << QString::fromLatin1(c)
+                                     << QString::fromLatin1(caption) << QRect(l, t, wd, h);
+    };
+    row("main", "Label1", "To:", 0, 240, 375, 255);
+    row("main", "txtTo", "", 720, 240, 3855, 315);
+    row("main", "txtFax", "", 720, 720, 3855, 315);
+    row("main", "txtSubject", "", 720, 1200, 3855, 315);
+    row("main", "Label2", "Fax:", 0, 720, 495, 255);
+    row("main", "Label3", "Subject", 0, 1200, 615, 375);
+    row("main", "Label4", "Message", 1800, 1680, 1095, 255);
+    row("main", "txtMessage", "", 120, 2040, 4455, 2535);
+    row("main", "btnSend", "Send", 120, 4680, 615, 375);
+    row("main", "lblStatus", "", 960, 4680, 3615, 375);
+    row("main", "btnNew", "New", 120, 5160, 615, 375);
+    row("main", "btnSave", "Save", 960, 5160, 615, 375);
+    row("main", "btnDelete", "Delete", 1800, 5160, 615, 375);
+    row("main", "btnPrev", "<", 2880, 5160, 375, 375);
+    row("main", "btnNext", ">", 4200, 5160, 375, 375);
+    row("main", "lblRecNum", "1", 3360, 5160, 735, 375);
+    row("settings", "Label1", "SMTP Server", 120, 240, 1215, 255);
+    row("settings", "txtSMTPServer", "", 1560, 120, 3015, 375);
+    row("settings", "Label2", "E-mail", 120, 720, 1215, 255);
+    row("settings", "txtEmail", "", 1560, 600, 3015, 375);
+    row("settings", "Label3", "IFS Provider", 120, 1200, 1215, 375);
+    row("settings", "cmbProvider", "TPC.NET", 1560, 1080, 1575, 315);
+    row("settings", "Label4", "Activation Cod", 120, 1680, 1215, 495);
+    row("settings", "txtAcod", "", 1560, 1560, 3015, 375);
+    row("agreement", "cmdYes", "I agree", 960, 7080, 1215, 495);
+    row("agreement", "cmdNo", "I do not agree", 5760, 7080, 1215, 495);
+    row("agreement", "txtAgreement", "", 600, 720, 6735, 5895);
+}
+
+void TestWindows::geometry()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(QRect, twips);
+    auto shell = startShell(window == QStringLiteral("agreement") ? false : true);
+    frmMain *main = shell->mainWindow();
+    if (main->logicalDpiX() != 96)
+        QSKIP("the table's pixels hold at 96 dpi");
+    QWidget *w = window == QStringLiteral("main") ? static_cast<QWidget *>(main)
+        : window == QStringLiteral("settings") ? static_cast<QWidget *>(main->settingsWindow())
+                                                : shell->agreementWindow();
+    QWidget *c = child(w, control.toLatin1().constData());
+    QCOMPARE(c->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
+                                  twips.height() / 15));
+    if (auto *b = qobject_cast<QPushButton *>(c)) {
+        QCOMPARE(b->text(), caption);
+        QVERIFY(!b->isDefault() && !b->autoDefault());
+    } else if (auto *l = qobject_cast<QLabel *>(c)) {
+        QCOMPARE(l->text().isEmpty() ? QString() : l->text(), caption);
+    } else if (auto *cb = qobject_cast<QComboBox *>(c)) {
+        QCOMPARE(cb->currentText(), caption);
+        QVERIFY(cb->isEditable());
+        QStringList items;
+        for (int i = 0; i < cb->count(); ++i)
+            items.append(cb->itemText(i));
+        QCOMPARE(items.join(u','), QStringLiteral("TPC.NET,FaxMate,ClickFax,Faxaway,AnyFaxAnyWhere,Fax1"));
+    }
+
+    // Client areas: main 4,680 x 5,700 below its menu, settings 4,680 x 2,190,
+    // agreement 8,190 x 7,785.
+    const QSize client = window == QStringLiteral("main") ? main->centralWidget()->size() : w->size();
+    const QSize expected = window == QStringLiteral("main") ? QSize(312, 380)
+        : window == QStringLiteral("settings")              ? QSize(312, 146)
+                                                            : QSize(546, 519);
+    QCOMPARE(client, expected);
+}
+
+void TestWindows::tabOrder()
+{
+    auto shell = startShell();
+    frmMain *main = shell->mainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    child(main, "txtTo")->setFocus();
+    QStringList order{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(order.join(u' '), QStringLiteral("txtTo txtFax txtSubject txtMessage btnSend btnNew "
+                                               "btnSave btnDelete btnPrev btnNext txtTo"));
+}
+
+void TestWindows::recordButtons()
+{
+    auto shell = startShell();
+    frmMain *w = shell->mainWindow();
+
+    // An empty store: record 1 shows blank fields; Save creates it.
+    QCOMPARE(shown(w, "txtTo"), QString(50, u' '));
+    type(w, "txtTo", QStringLiteral("Alice"));
+    type(w, "txtFax", QStringLiteral("111"));
+    click(w, "btnSave");
+    QCOMPARE(fileBytes(path("faxes.db")), recordBytes("Alice", "111"));
+
+    click(w, "btnNew");
+    QCOMPARE(shown(w, "lblRecNum"), QStringLiteral("2"));
+    QCOMPARE(shown(w, "txtTo"), QString());
+    type(w, "txtTo", QStringLiteral("Bob"));
+    click(w, "btnSave");
+    click(w, "btnNew");
+    type(w, "txtTo", QStringLiteral("Carol"));
+    click(w, "btnSave");
+    QCOMPARE(fileBytes(path("faxes.db")), recordBytes("Alice", "111") + recordBytes("Bob") + recordBytes("Carol"));
+
+    click(w, "btnNext"); // at the last: stays
+    QCOMPARE(shown(w, "lblRecNum"), QStringLiteral("3"));
+    click(w, "btnPrev");
+    click(w, "btnPrev");
+    click(w, "btnPrev"); // at the first: stays
+    QCOMPARE(shown(w, "lblRecNum"), QStringLiteral("1"));
+    QCOMPARE(shown(w, "txtTo"), QStringLiteral("Alice").leftJustified(50));
+
+    click(w, "btnNext");
+    click(w, "btnDelete"); // Bob goes; Alice is shown
+    QCOMPARE(fileBytes(path("faxes.db")), recordBytes("Alice", "111") + recordBytes("Carol"));
+    QCOMPARE(shown(w, "lblRecNum"), QStringLiteral("1"));
+    QCOMPARE(shown(w, "txtTo"), QStringLiteral("Alice").leftJustified(50));
+
+    click(w, "btnNew"); // delete right after New removes nothing
+    click(w, "btnDelete");
+    QCOMPARE(fileBytes(path("faxes.db")), recordBytes("Alice", "111") + recordBytes("Carol"));
+    QCOMPARE(shown(w, "lblRecNum"), QStringLiteral("2"));
+    QCOMPARE(shown(w, "txtTo"), QStringLiteral("Carol").leftJustified(50));
+    QVERIFY(!QFile::exists(path("qln1.db")));
+}
+
+void TestWindows::messageLineBreaksAreCrLf()
+{
+    auto shell = startShell();
+    frmMain *w = shell->mainWindow();
+    QPlainTextEdit *message = child<QPlainTextEdit>(w, "txtMessage");
+    message->clear();
+    QTest::keyClicks(message, QStringLiteral("first"));
+    QTest::keyClick(message, Qt::Key_Return);
+    QTest::keyClicks(message, QStringLiteral("second"));
+    click(w, "btnSave");
+    QCOMPARE(fileBytes(path("faxes.db")).mid(167, 15), QByteArray("first\r\nsecond  "));
+
+    click(w, "btnNext");
+    QCOMPARE(message->toPlainText().left(12), QStringLiteral("first\nsecond"));
+    QCOMPARE(w->text(DocField::Message).left(13), QStringLiteral("first\r\nsecond"));
+}
+
+void TestWindows::settingsLifecycle()
+{
+    ScriptedServer server;
+    QVERIFY(server.listening);
+    writeBytes(path("qln.db"), QByteArray(20, ' ')
+                                   + QStringLiteral("127.0.0.1:%1").arg(server.server.serverPort()).toLatin1().leftJustified(100)
+                                   + QByteArray("me@example.org").leftJustified(100)
+                                   + QByteArray(30, ' '));
+    auto shell = startShell();
+    frmMain *w = shell->mainWindow();
+    type(w, "txtTo", QStringLiteral("Jane"));
+    type(w, "txtFax", QStringLiteral("555"));
+
+    triggerMenu(w, QStringLiteral("Settings"));
+    QPointer<frmSettings> settings = w->settingsWindow();
+    QVERIFY(settings && settings->isVisible());
+    triggerMenu(w, QStringLiteral("Settings")); // already shown: the same window
+    QCOMPARE(w->settingsWindow(), settings.data());
+    QComboBox *provider = child<QComboBox>(settings, "cmbProvider");
+    provider->setCurrentText(QStringLiteral("Fax1"));
+
+    click(w, "btnSend");
+    QCOMPARE(shown(w, "lblStatus"), QStringLiteral("Sending"));
+    QTRY_COMPARE(shown(w, "lblStatus"), QStringLiteral("Sent OK."));
+    QVERIFY(server.received.contains("RCPT TO:<555@fax1.example>\r\n"));
+
+    settings->close();
+    QTRY_VERIFY(!settings);
+    click(w, "btnSend"); // the window is made again, provider back to TPC.NET
+    QTRY_COMPARE(shown(w, "lblStatus"), QStringLiteral("Sent OK."));
+    QVERIFY(server.received.contains("RCPT TO:<Jane@555.tpc.example>\r\n"));
+    QVERIFY(w->settingsWindow() && !w->settingsWindow()->isVisible());
+}
+
+void TestWindows::settingsSurviveRestart()
+{
+    {
+        auto shell = startShell();
+        triggerMenu(shell->mainWindow(), QStringLiteral("Settings"));
+        frmSettings *settings = shell->mainWindow()->settingsWindow();
+        type(settings, "txtSMTPServer", QStringLiteral("mail.example:2525"));
+        type(settings, "txtAcod", QString(40, u'a'));
+        settings->close();
+        QCOMPARE(QFileInfo(path("qln.db")).size(), 250);
+    }
+    auto shell = startShell();
+    frmSettings *settings = shell->mainWindow()->settingsWindow();
+    QCOMPARE(shown(settings, "txtSMTPServer"), QStringLiteral("mail.example:2525").leftJustified(100));
+    QCOMPARE(shown(settings, "txtAcod"), QString(30, u'a'));
+}
+
+void TestWindows::endingDoesNotSaveSettings_data()
+{
+    QTest::addColumn<bool>("byExit");
+    QTest::newRow("Exit") << true;
+    QTest::newRow("main window closed") << false;
+}
+
+void TestWindows::endingDoesNotSaveSettings()
+{
+    QFETCH(bool, byExit);
+    const QByteArray before = QByteArray(250, 's');
+    writeBytes(path("qln.db"), before);
+    auto shell = startShell();
+    QSignalSpy ended(shell.get(), &Shell::ended);
+    frmMain *w = shell->mainWindow();
+    triggerMenu(w, QStringLiteral("Settings"));
+    type(w->settingsWindow(), "txtEmail", QStringLiteral("changed@example.org"));
+    if (byExit)
+        triggerMenu(w, QStringLiteral("Exit"));
+    else
+        w->close();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!shell->state().fax.isOpen());
+    QVERIFY(!shell->state().settings.isOpen());
+    shell.reset();
+    QCOMPARE(fileBytes(path("qln.db")), before);
+}
+
+void TestWindows::socketErrorShowsMessageBox()
+{
+    quint16 port;
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        port = probe.serverPort();
+    }
+    writeBytes(path("qln.db"), QByteArray(20, ' ')
+                                   + QStringLiteral("127.0.0.1:%1").arg(port).toLatin1().leftJustified(100)
+                                   + QByteArray(130, ' '));
+    auto shell = startShell();
+    frmMain *w = shell->mainWindow();
+    type(w, "txtTo", QStringLiteral("someone@example.org"));
+    type(w, "txtFax", QString());
+    MessageBoxCatcher box;
+    click(w, "btnSend");
+    QTRY_COMPARE(shown(w, "lblStatus"), QStringLiteral("SMTP Error: Connection refused"));
+    QCOMPARE(box.title, QStringLiteral("Winsock Error"));
+    QCOMPARE(box.text, QStringLiteral("Winsock Error number 10061\r\nConnection refused"));
+    QCOMPARE(box.icon, QMessageBox::Warning);
+}
+
+void TestWindows::sendFromTheWindow()
+{
+    SmtpCapture server;
+    QVERIFY2(server.start(), qPrintable(server.errors()));
+    auto shell = startShell();
+    frmMain *w = shell->mainWindow();
+    triggerMenu(w, QStringLiteral("Settings"));
+    frmSettings *settings = w->settingsWindow();
+    type(settings, "txtSMTPServer", QStringLiteral("127.0.0.1:%1").arg(server.port));
+    type(settings, "txtEmail", QStringLiteral("me@example.org"));
+    child<QComboBox>(settings, "cmbProvider")->setCurrentText(QStringLiteral("ClickFax"));
+    type(settings, "txtAcod", QStringLiteral(" 42 "));
+    type(w, "txtTo", QStringLiteral("Jane Doe"));
+    type(w, "txtFax", QStringLiteral(" 5551234"));
+    type(w, "txtSubject", QStringLiteral("Hello"));
+    QPlainTextEdit *message = child<QPlainTextEdit>(w, "txtMessage");
+    message->setPlainText(QStringLiteral("Dear Jane,\n.\nBye"));
+    click(w, "btnSend");
+    QCOMPARE(shown(w, "txtTo"), QStringLiteral("Jane_Doe"));
+    QCOMPARE(shown(w, "txtFax"), QStringLiteral("5551234"));
+    QTRY_COMPARE_WITH_TIMEOUT(shown(w, "lblStatus"), QStringLiteral("Sent OK."), 10000);
+
+    QCOMPARE(server.messages().size(), 1);
+    const QJsonObject got = server.messages().first();
+    QCOMPARE(got[QStringLiteral("rcpt_tos")].toArray().first().toString(),
+             QStringLiteral("5551234@clickfax.example"));
+    QCOMPARE(got[QStringLiteral("content")].toString(),
+             QStringLiteral("Subject:Hello\r\nTo:5551234@clickfax.example\r\n\r\n{nocover=0}\r\n"
+                            "{compcode=42}\r\n{to=Jane_Doe}\r\n{body=Dear Jane,\r\n.\r\nBye}\r\n"));
+}
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
