@@ -237,6 +237,8 @@ void TestWindows::geometry()
     frmMain *main = shell->mainWindow();
     if (main->logicalDpiX() != 96)
         QSKIP("the table's pixels hold at 96 dpi");
+    if (window == QStringLiteral("settings"))
+        triggerMenu(main, QStringLiteral("Settings"));
     QWidget *w = window == QStringLiteral("main") ? static_cast<QWidget *>(main)
         : window == QStringLiteral("settings") ? static_cast<QWidget *>(main->settingsWindow())
                                                 : shell->agreementWindow();
@@ -388,6 +390,7 @@ void TestWindows::settingsSurviveRestart()
         QCOMPARE(QFileInfo(path("qln.db")).size(), 250);
     }
     auto shell = startShell();
+    triggerMenu(shell->mainWindow(), QStringLiteral("Settings"));
     frmSettings *settings = shell->mainWindow()->settingsWindow();
     QCOMPARE(shown(settings, "txtSMTPServer"), QStringLiteral("mail.example:2525").leftJustified(100));
     QCOMPARE(shown(settings, "txtAcod"), QString(30, u'a'));

@@ -45,21 +45,16 @@ const QString crlf = QStringLiteral("\r\n");
 
 } // namespace
 
-frmMain::frmMain(Qln_main &qln, SmtpTimeouts timeouts) : m_qln(qln)
+frmMain::frmMain(Qln_main &qln, SmtpTimeouts timeouts) : m_qln(qln), m_timeouts(timeouts)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillon"));
     buildControls();
     buildMenu();
 
-    Winsock1 = new TcpSmtpSocket(this);
-    Winsock1->setObjectName(QStringLiteral("Winsock1"));
-    m_session = std::make_unique<SmtpSession>(*Winsock1, m_qln.sendParams, m_qln.statusText,
-                                              *this, *this, timeouts);
-
     connect(btnSend, &QPushButton::clicked, this, [this] {
         sendCommand(*this, settingsFields(), *this, m_qln.sendParams, m_qln.statusText,
-                    *m_session);
+                    session());
     });
     connect(btnNew, &QPushButton::clicked, this,
             [this] { runStoreCommand(m_qln.fax.newRecord(*this)); });
@@ -235,7 +230,18 @@ void frmMain::showSettings()
 void frmMain::send_mail(const QString &strTo, const QString &strFrom, const QString &SMTPServer,
                         const QString &subject, const QString &message, QString &strError)
 {
-    m_session->send_mail(strTo, strFrom, SMTPServer, subject, message, strError);
+    session().send_mail(strTo, strFrom, SMTPServer, subject, message, strError);
+}
+
+SmtpSession &frmMain::session()
+{
+    if (!m_session) {
+        Winsock1 = new TcpSmtpSocket(this);
+        Winsock1->setObjectName(QStringLiteral("Winsock1"));
+        m_session = std::make_unique<SmtpSession>(*Winsock1, m_qln.sendParams, m_qln.statusText,
+                                                  *this, *this, m_timeouts);
+    }
+    return *m_session;
 }
 
 void frmMain::deleteRec(qint16 &recNum)

@@ -59,6 +59,7 @@ private:
     void showSettings();
     void about();
     void endProgram();
+    SmtpSession &session();
 
     Qln_main &m_qln;
     QPointer<frmSettings> m_settings;
@@ -80,6 +81,8 @@ private:
     QPushButton *btnPrev;
     QPushButton *btnNext;
     QLabel *lblRecNum;
-    TcpSmtpSocket *Winsock1;
+    // Made at the first Send: most runs of the program send nothing.
+    TcpSmtpSocket *Winsock1 = nullptr;
     std::unique_ptr<SmtpSession> m_session;
+    SmtpTimeouts m_timeouts;
 };

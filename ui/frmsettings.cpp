@@ -35,6 +35,13 @@ frmSettings::frmSettings(SettingsStore &store) : m_store(store)
     setObjectName(QStringLiteral("frmSettings"));
     setWindowTitle(QStringLiteral("Settings"));
     setAttribute(Qt::WA_DeleteOnClose);
+    m_texts[int(SettingsField::Provider)] = QStringLiteral("TPC.NET");
+    setFixedSize(twipsToPixels(ClientWidth, ClientHeight, this));
+    move(twipsToPixels(ClientLeft, this), twipsToPixels(ClientTop, this));
+}
+
+void frmSettings::buildControls()
+{
 
     auto label = [this](const char *name, const QString &caption, const Twips &box) {
         auto *l = new QLabel(caption, this);
@@ -60,7 +67,6 @@ frmSettings::frmSettings(SettingsStore &store) : m_store(store)
     cmbProvider->setInsertPolicy(QComboBox::NoInsert);
     for (const providers::Row &row : providers::table())
         cmbProvider->addItem(row.name);
-    cmbProvider->setCurrentText(QStringLiteral("TPC.NET"));
     cmbProvider->setGeometry(twipsToPixels(cmbProviderBox, this));
     Label4 = label("Label4", QStringLiteral("Activation Cod"), Label4Box);
     txtAcod = lineEdit("txtAcod", txtAcodBox);
@@ -69,12 +75,22 @@ frmSettings::frmSettings(SettingsStore &store) : m_store(store)
     setTabOrder(txtEmail, cmbProvider);
     setTabOrder(cmbProvider, txtAcod);
 
-    setFixedSize(twipsToPixels(ClientWidth, ClientHeight, this));
-    move(twipsToPixels(ClientLeft, this), twipsToPixels(ClientTop, this));
+    for (SettingsField f : {SettingsField::SmtpServer, SettingsField::Email, SettingsField::Acod,
+                            SettingsField::Provider})
+        setText(f, m_texts[int(f)]);
+}
+
+void frmSettings::showEvent(QShowEvent *event)
+{
+    if (!txtSMTPServer)
+        buildControls();
+    QWidget::showEvent(event);
 }
 
 QString frmSettings::text(SettingsField field) const
 {
+    if (!txtSMTPServer)
+        return m_texts[int(field)];
     switch (field) {
     case SettingsField::SmtpServer:
         return txtSMTPServer->text();
@@ -90,6 +106,10 @@ QString frmSettings::text(SettingsField field) const
 
 void frmSettings::setText(SettingsField field, const QString &text)
 {
+    if (!txtSMTPServer) {
+        m_texts[int(field)] = text;
+        return;
+    }
     switch (field) {
     case SettingsField::SmtpServer:
         txtSMTPServer->setText(text);

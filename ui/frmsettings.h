@@ -25,17 +25,23 @@ public:
     void discardWithoutSaving() { m_saveOnClose = false; }
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The controls are made when the window is first shown; until then the
+    // fields are plain texts. Most runs never show the window.
+    void buildControls();
+
     SettingsStore &m_store;
     bool m_saveOnClose = true;
-    QLabel *Label1;
-    QLineEdit *txtSMTPServer;
-    QLabel *Label2;
-    QLineEdit *txtEmail;
-    QLabel *Label3;
-    QComboBox *cmbProvider;
-    QLabel *Label4;
-    QLineEdit *txtAcod;
+    QString m_texts[4];
+    QLabel *Label1 = nullptr;
+    QLineEdit *txtSMTPServer = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *txtEmail = nullptr;
+    QLabel *Label3 = nullptr;
+    QComboBox *cmbProvider = nullptr;
+    QLabel *Label4 = nullptr;
+    QLineEdit *txtAcod = nullptr;
 };

@@ -3,10 +3,25 @@
 #include "frmagreement.h"
 #include "frmmain.h"
 
+#include <QApplication>
+
 Shell::Shell(const QString &folder, SmtpTimeouts timeouts)
     : m_folder(folder), m_main(std::make_unique<frmMain>(m_qln, timeouts))
 {
     connect(m_main.get(), &frmMain::programEnded, this, &Shell::end);
+}
+
+void Shell::prepareApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+    // Closing the last window is not the end: the agreement window closes
+    // before the main window opens, and the program ends on its own terms.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The layouts were drawn for a small 8-point face.
+    QFont font = QApplication::font();
+    font.setPointSizeF(8);
+    QApplication::setFont(font);
 }
 
 Shell::~Shell()

@@ -18,6 +18,10 @@ class Shell : public QObject
     Q_OBJECT
 public:
     explicit Shell(const QString &folder, SmtpTimeouts timeouts = {});
+
+    // Application-wide settings the windows expect; call once the
+    // QApplication exists.
+    static void prepareApplication();
     ~Shell() override;
 
     // Opens the files, fills the windows and shows the first one. Empty, or
