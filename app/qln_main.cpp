@@ -52,8 +52,8 @@ StartupResult startup(Qln_main &qln, const QString &folder, DocumentFields &docu
     document.showRecNum(qln.fax.curRec);
 
     result.firstWindow = QFileInfo(QDir(folder).filePath(AgreementMarker)).isFile()
-        ? FirstWindow::Main
-        : FirstWindow::Agreement;
+                             ? FirstWindow::Main
+                             : FirstWindow::Agreement;
     return result;
 }
 

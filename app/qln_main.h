@@ -18,7 +18,11 @@ struct Qln_main
     QString statusText;
 };
 
-enum class FirstWindow { Main, Agreement };
+enum class FirstWindow
+{
+    Main,
+    Agreement
+};
 
 struct StartupResult
 {

@@ -60,7 +60,8 @@ bool buildStore(const QString &path)
     }
     for (int written = 0; written < FaxStore::MaxRecords; written += 100) {
         const int n = std::min(100, FaxStore::MaxRecords - written);
-        if (file.write(chunk.constData(), qint64(n) * FaxRecord::Size) != qint64(n) * FaxRecord::Size)
+        if (file.write(chunk.constData(), qint64(n) * FaxRecord::Size) !=
+            qint64(n) * FaxRecord::Size)
             return false;
     }
     // On disk before anything is timed, so that neither side pays for

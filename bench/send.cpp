@@ -79,9 +79,8 @@ int main(int argc, char *argv[])
     message.write(params.message.toLatin1() + "\r\n");
     message.close();
     QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral(BENCH_DIR "/smtplib_send.py"), QString::number(port),
-                  message.fileName()});
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(BENCH_DIR "/smtplib_send.py"),
+                                                      QString::number(port), message.fileName()});
     if (!python.waitForStarted()) {
         std::fprintf(stderr, "cannot start /usr/bin/python3\n");
         return 1;
@@ -104,7 +103,8 @@ int main(int argc, char *argv[])
         python.write("go\n");
         while (!python.canReadLine()) {
             if (!python.waitForReadyRead(10000)) {
-                std::fprintf(stderr, "smtplib failed: %s\n", python.readAllStandardError().constData());
+                std::fprintf(stderr, "smtplib failed: %s\n",
+                             python.readAllStandardError().constData());
                 return 1;
             }
         }

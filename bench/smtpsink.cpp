@@ -76,9 +76,9 @@ int main()
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t len = sizeof addr;
-    if (listener < 0 || ::bind(listener, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0
-        || ::listen(listener, 16) != 0
-        || ::getsockname(listener, reinterpret_cast<sockaddr *>(&addr), &len) != 0) {
+    if (listener < 0 || ::bind(listener, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0 ||
+        ::listen(listener, 16) != 0 ||
+        ::getsockname(listener, reinterpret_cast<sockaddr *>(&addr), &len) != 0) {
         std::perror("smtpsink");
         return 1;
     }

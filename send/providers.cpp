@@ -6,7 +6,12 @@ namespace providers {
 
 namespace {
 
-enum class Form { NameAtFaxDotGateway, FaxAtGateway, ShortNameDotFaxAtGateway };
+enum class Form
+{
+    NameAtFaxDotGateway,
+    FaxAtGateway,
+    ShortNameDotFaxAtGateway
+};
 
 struct Provider
 {
@@ -18,11 +23,21 @@ struct Provider
 const QList<Provider> &rows()
 {
     static const QList<Provider> list = {
-        {{QStringLiteral("TPC.NET"), QStringLiteral("tpc.example")}, Form::NameAtFaxDotGateway, false},
-        {{QStringLiteral("FaxMate"), QStringLiteral("faxmate.example")}, Form::NameAtFaxDotGateway, false},
-        {{QStringLiteral("ClickFax"), QStringLiteral("clickfax.example")}, Form::FaxAtGateway, true},
-        {{QStringLiteral("Faxaway"), QStringLiteral("faxaway.example")}, Form::ShortNameDotFaxAtGateway, false},
-        {{QStringLiteral("AnyFaxAnyWhere"), QStringLiteral("anyfaxanywhere.example")}, Form::FaxAtGateway, false},
+        {{QStringLiteral("TPC.NET"), QStringLiteral("tpc.example")},
+         Form::NameAtFaxDotGateway,
+         false},
+        {{QStringLiteral("FaxMate"), QStringLiteral("faxmate.example")},
+         Form::NameAtFaxDotGateway,
+         false},
+        {{QStringLiteral("ClickFax"), QStringLiteral("clickfax.example")},
+         Form::FaxAtGateway,
+         true},
+        {{QStringLiteral("Faxaway"), QStringLiteral("faxaway.example")},
+         Form::ShortNameDotFaxAtGateway,
+         false},
+        {{QStringLiteral("AnyFaxAnyWhere"), QStringLiteral("anyfaxanywhere.example")},
+         Form::FaxAtGateway,
+         false},
         {{QStringLiteral("Fax1"), QStringLiteral("fax1.example")}, Form::FaxAtGateway, false},
     };
     return list;
@@ -32,9 +47,10 @@ const QList<Provider> &rows()
 QString clickFaxMessage(const QString &acod, const QString &to, const QString &message)
 {
     const QChar lf = u'\n';
-    return QStringLiteral("{nocover=0}") + lf + QStringLiteral("{compcode=") + text::trim(acod)
-        + QStringLiteral("}") + lf + QStringLiteral("{to=") + text::trim(to) + QStringLiteral("}")
-        + lf + QStringLiteral("{body=") + text::trim(message) + QStringLiteral("}");
+    return QStringLiteral("{nocover=0}") + lf + QStringLiteral("{compcode=") + text::trim(acod) +
+           QStringLiteral("}") + lf + QStringLiteral("{to=") + text::trim(to) +
+           QStringLiteral("}") + lf + QStringLiteral("{body=") + text::trim(message) +
+           QStringLiteral("}");
 }
 
 } // namespace
@@ -50,9 +66,8 @@ const QList<Row> &table()
     return list;
 }
 
-std::optional<Addressed> addressFax(const QString &provider, const QString &to,
-                                    const QString &fax, const QString &acod,
-                                    const QString &message)
+std::optional<Addressed> addressFax(const QString &provider, const QString &to, const QString &fax,
+                                    const QString &acod, const QString &message)
 {
     const QString at = QStringLiteral("@");
     for (const Provider &p : rows()) {

@@ -29,8 +29,7 @@ struct Addressed
 // to `fax`. `provider` is compared exactly with the table; a text that is
 // not in it but contains a "." and no space is itself taken as a gateway
 // domain. Nothing for any other text.
-std::optional<Addressed> addressFax(const QString &provider, const QString &to,
-                                    const QString &fax, const QString &acod,
-                                    const QString &message);
+std::optional<Addressed> addressFax(const QString &provider, const QString &to, const QString &fax,
+                                    const QString &acod, const QString &message);
 
 } // namespace providers

@@ -37,8 +37,8 @@ void sendCommand(DocumentFields &document, SettingsFields &settings, StatusLine 
     const QString fax = text::trim(document.text(DocField::Fax));
     document.setText(DocField::Fax, fax);
     document.setText(DocField::To, text::trim(document.text(DocField::To)));
-    const QString to = text::replaceChar(document.text(DocField::To), QStringLiteral(" "),
-                                         QStringLiteral("_"));
+    const QString to =
+        text::replaceChar(document.text(DocField::To), QStringLiteral(" "), QStringLiteral("_"));
     document.setText(DocField::To, to);
 
     QString recipient = to;
@@ -54,7 +54,8 @@ void sendCommand(DocumentFields &document, SettingsFields &settings, StatusLine 
     if (hasLineBreak(recipient))
         return refuse(QStringLiteral("Not sent: the recipient address contains a line break."));
     if (hasLineBreak(params.sender))
-        return refuse(QStringLiteral("Not sent: the e-mail address in Settings contains a line break."));
+        return refuse(
+            QStringLiteral("Not sent: the e-mail address in Settings contains a line break."));
     params.recipient = recipient;
 
     lblStatus.setStatus(QStringLiteral("Sending"));

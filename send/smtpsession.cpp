@@ -21,8 +21,8 @@ qsizetype replyEnd(const QString &data)
         if (lf < 0)
             return -1;
         const QStringView line = QStringView(data).mid(start, lf - start);
-        const bool continued = line.size() >= 4 && line[0].isDigit() && line[1].isDigit()
-            && line[2].isDigit() && line[3] == u'-';
+        const bool continued = line.size() >= 4 && line[0].isDigit() && line[1].isDigit() &&
+                               line[2].isDigit() && line[3] == u'-';
         if (!continued)
             return lf + 1;
         start = lf + 1;
@@ -137,11 +137,12 @@ void SmtpSession::sendStep()
         send(QStringLiteral("HELO ") + greetingName(m_params.sender) + crlf);
         break;
     case 1:
-        send(QStringLiteral("MAIL FROM:<") + text::trim(m_params.sender) + QStringLiteral(">") + crlf);
+        send(QStringLiteral("MAIL FROM:<") + text::trim(m_params.sender) + QStringLiteral(">") +
+             crlf);
         break;
     case 2:
-        send(QStringLiteral("RCPT TO:<") + text::trim(m_params.recipient) + QStringLiteral(">")
-             + crlf);
+        send(QStringLiteral("RCPT TO:<") + text::trim(m_params.recipient) + QStringLiteral(">") +
+             crlf);
         break;
     case 3:
         send(QStringLiteral("DATA") + crlf);

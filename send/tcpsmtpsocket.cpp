@@ -26,10 +26,9 @@ bool TcpSmtpSocket::connectToServer(const QString &host, quint16 port)
 {
     if (host.isEmpty() || port == 0)
         return false;
-    m_socket.abort();
+    close();
     m_socket.connectToHost(host, port);
-    return m_socket.state() != QAbstractSocket::UnconnectedState
-        || m_socket.error() == QAbstractSocket::UnknownSocketError;
+    return m_socket.state() != QAbstractSocket::UnconnectedState;
 }
 
 void TcpSmtpSocket::sendData(const QString &text)

@@ -52,7 +52,10 @@ public:
     // space elsewhere. Used to complete records that are only partly present.
     static char blankByteAt(qsizetype pos) { return pos < 2 ? '\0' : ' '; }
 
-    friend bool operator==(const FaxRecord &a, const FaxRecord &b) { return a.m_bytes == b.m_bytes; }
+    friend bool operator==(const FaxRecord &a, const FaxRecord &b)
+    {
+        return a.m_bytes == b.m_bytes;
+    }
 
 private:
     std::array<char, Size> m_bytes;

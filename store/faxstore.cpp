@@ -57,9 +57,10 @@ QString FaxStore::open(const QString &folder)
                 return failure(QStringLiteral("Cannot recover your documents from %1 in %2")
                                    .arg(TempFileName, QDir::toNativeSeparators(folder)));
             m_fs.syncFolder(folder);
-        } else if (!m_fs.remove(tempPath)) {
-            // Harmless: "faxes.db" is complete, and the next deletion
-            // overwrites the leftover anyway.
+        } else {
+            // "faxes.db" is complete. Should the leftover stay, no harm: the
+            // next deletion overwrites it.
+            m_fs.remove(tempPath);
         }
     }
 
@@ -135,8 +136,8 @@ QString FaxStore::write(qint16 recNum)
     // A partial last record is completed with blanks before a new one
     // follows it, so that no hole of zero bytes is left in a text field.
     const QByteArray gap = offset > size ? blankBytes(size, offset) : QByteArray();
-    if ((gap.isEmpty() || m_fs.writeFully(m_fd, gap.constData(), gap.size(), size))
-        && m_fs.writeFully(m_fd, buffer.data(), R, offset))
+    if ((gap.isEmpty() || m_fs.writeFully(m_fd, gap.constData(), gap.size(), size)) &&
+        m_fs.writeFully(m_fd, buffer.data(), R, offset))
         return {};
 
     const int saved = errno;
@@ -305,7 +306,8 @@ QString FaxStore::deleteRec(qint16 &recNum, DocumentFields &fields,
     if (newCount > 0) {
         fields.showRecNum(recNum);
         if (QString e = read(curRec); !e.isEmpty())
-            return QStringLiteral("The document was deleted, but the next one cannot be shown. ") + e;
+            return QStringLiteral("The document was deleted, but the next one cannot be shown. ") +
+                   e;
         showBuffer(fields);
     }
     return rebuilt;

@@ -5,7 +5,13 @@
 // The window fields that the stores read and write. The main window and the
 // settings window implement these; tests use plain in-memory fakes.
 
-enum class DocField { To, Fax, Subject, Message };
+enum class DocField
+{
+    To,
+    Fax,
+    Subject,
+    Message
+};
 
 // txtTo, txtFax, txtSubject, txtMessage and the record-number display
 // lblRecNum. Line breaks in the message are CR LF, as stored in a record.
@@ -18,7 +24,13 @@ public:
     virtual void showRecNum(qint16 recNum) = 0;
 };
 
-enum class SettingsField { SmtpServer, Email, Acod, Provider };
+enum class SettingsField
+{
+    SmtpServer,
+    Email,
+    Acod,
+    Provider
+};
 
 // txtSMTPServer, txtEmail, txtAcod and the provider text of cmbProvider.
 class SettingsFields

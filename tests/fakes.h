@@ -16,7 +16,11 @@ class FakeDocument : public DocumentFields
 public:
     QString text(DocField f) const override { return texts.value(f); }
     void setText(DocField f, const QString &t) override { texts[f] = t; }
-    void showRecNum(qint16 n) override { recNum = n; ++recNumShown; }
+    void showRecNum(qint16 n) override
+    {
+        recNum = n;
+        ++recNumShown;
+    }
 
     QHash<DocField, QString> texts;
     qint16 recNum = -1;

@@ -9,7 +9,14 @@
 class ScriptedServer : public QObject
 {
 public:
-    enum class Action { Normal, Close, Silent, Reply, Garbage };
+    enum class Action
+    {
+        Normal,
+        Close,
+        Silent,
+        Reply,
+        Garbage
+    };
 
     explicit ScriptedServer(const QHostAddress &address = QHostAddress::LocalHost)
     {
@@ -55,7 +62,7 @@ private:
 
     void answer()
     {
-        static const char *normal[] = {"220 ready", "250 hello", "250 ok", "250 ok",
+        static const char *normal[] = {"220 ready",    "250 hello",  "250 ok", "250 ok",
                                        "354 go ahead", "250 queued", "221 bye"};
         if (step == failStep) {
             switch (action) {

@@ -84,10 +84,10 @@ void TestCodec::fields_data()
     QTest::newRow("cut") << QStringLiteral("abcdefgh") << 5 << QByteArray("abcde");
     QTest::newRow("empty") << QString() << 3 << QByteArray("   ");
     QTest::newRow("leading spaces kept") << QStringLiteral("  x") << 4 << QByteArray("  x ");
-    QTest::newRow("euro counts one") << QStringLiteral("\u20ac\u20ac\u20ac") << 2
-                                     << QByteArray("\x80\x80");
-    QTest::newRow("emoji counts one") << QStringLiteral("\U0001F600\U0001F600z") << 3
-                                      << QByteArray("??z");
+    QTest::newRow("euro counts one")
+        << QStringLiteral("\u20ac\u20ac\u20ac") << 2 << QByteArray("\x80\x80");
+    QTest::newRow("emoji counts one")
+        << QStringLiteral("\U0001F600\U0001F600z") << 3 << QByteArray("??z");
 }
 
 void TestCodec::fields()

@@ -38,8 +38,9 @@ void TestEndToEnd::faxArrivesAsTyped()
     doc.setText(DocField::To, QStringLiteral("Jane Doe"));
     doc.setText(DocField::Fax, QStringLiteral("5551234"));
     doc.setText(DocField::Subject, QStringLiteral("Quote \u20ac 100"));
-    doc.setText(DocField::Message, QStringLiteral("Attn:Sales\r\nPrice: 100 \u20ac\r\n.\r\n..two dots\r\n"
-                                                  "last line"));
+    doc.setText(DocField::Message,
+                QStringLiteral("Attn:Sales\r\nPrice: 100 \u20ac\r\n.\r\n..two dots\r\n"
+                               "last line"));
     sendCommand(doc, settings, status, params, statusText, session);
     QVERIFY(finished.wait(10000));
     QCOMPARE(status.text, QStringLiteral("Sent OK."));

@@ -64,7 +64,9 @@ void TestFaxStore::savedRecordBytes()
     QVERIFY(m_store->save(m_doc).isEmpty());
 
     const QByteArray expected = recordBytes("Jos\xe9 M\xfcller", "012345678901234",
-                                            "Price \x80" "10 \x96 \x93" "final\x94",
+                                            "Price \x80"
+                                            "10 \x96 \x93"
+                                            "final\x94",
                                             "line 1\r\nline 2" + QByteArray(10100, 'x'));
     QCOMPARE(fileBytes(path()), expected);
 

@@ -65,18 +65,31 @@ void TestSendCommand::providers_data()
     QTest::addColumn<QString>("recipient");
     QTest::addColumn<QString>("message");
     const QString plain = QStringLiteral("Dear Sir,\r\nhello");
-    QTest::newRow("TPC.NET") << "TPC.NET" << "Jane Doe " << "Jane_Doe@5551234.tpc.example" << plain;
-    QTest::newRow("FaxMate") << "FaxMate" << "Jane" << "Jane@5551234.faxmate.example" << plain;
-    QTest::newRow("Fax1") << "Fax1" << "Jane" << "5551234@fax1.example" << plain;
-    QTest::newRow("AnyFaxAnyWhere") << "AnyFaxAnyWhere" << "Jane" << "5551234@anyfaxanywhere.example"
-                                    << plain;
-    QTest::newRow("Faxaway short") << "Faxaway" << "Jane" << "Jane.5551234@faxaway.example" << plain;
-    QTest::newRow("Faxaway cut to 22") << "Faxaway" << "Bartholomew Fitzgerald Smith"
+    QTest::newRow("TPC.NET") << "TPC.NET"
+                             << "Jane Doe "
+                             << "Jane_Doe@5551234.tpc.example" << plain;
+    QTest::newRow("FaxMate") << "FaxMate"
+                             << "Jane"
+                             << "Jane@5551234.faxmate.example" << plain;
+    QTest::newRow("Fax1") << "Fax1"
+                          << "Jane"
+                          << "5551234@fax1.example" << plain;
+    QTest::newRow("AnyFaxAnyWhere") << "AnyFaxAnyWhere"
+                                    << "Jane"
+                                    << "5551234@anyfaxanywhere.example" << plain;
+    QTest::newRow("Faxaway short") << "Faxaway"
+                                   << "Jane"
+                                   << "Jane.5551234@faxaway.example" << plain;
+    QTest::newRow("Faxaway cut to 22") << "Faxaway"
+                                       << "Bartholomew Fitzgerald Smith"
                                        << "Bartholomew_Fitzgerald.5551234@faxaway.example" << plain;
-    QTest::newRow("ClickFax") << "ClickFax" << "Jane"
-                              << "5551234@clickfax.example"
-                              << "{nocover=0}\n{compcode=AC-42}\n{to=Jane}\n{body=Dear Sir,\r\nhello}";
-    QTest::newRow("gateway domain typed in") << "fax.gateway.example" << "Jane"
+    QTest::newRow("ClickFax")
+        << "ClickFax"
+        << "Jane"
+        << "5551234@clickfax.example"
+        << "{nocover=0}\n{compcode=AC-42}\n{to=Jane}\n{body=Dear Sir,\r\nhello}";
+    QTest::newRow("gateway domain typed in") << "fax.gateway.example"
+                                             << "Jane"
                                              << "5551234@fax.gateway.example" << plain;
 }
 
@@ -140,18 +153,35 @@ void TestSendCommand::refusals_data()
     QTest::addColumn<QString>("email");
     QTest::addColumn<QString>("status");
     const QString me = QStringLiteral("me@example.org");
-    QTest::newRow("case matters") << "faxmate" << "Jane" << "555" << me << "Unknown provider: faxmate";
-    QTest::newRow("untrimmed name") << "Fax1 " << "Jane" << "555" << me << "Unknown provider: Fax1 ";
-    QTest::newRow("no dot") << "MyFax" << "Jane" << "555" << me << "Unknown provider: MyFax";
-    QTest::newRow("dot and space") << "my fax.example" << "Jane" << "555" << me
-                                   << "Unknown provider: my fax.example";
-    QTest::newRow("empty provider") << "" << "Jane" << "555" << me << "Unknown provider: ";
-    QTest::newRow("line break in To") << "TPC.NET" << "x@y.example>\r\nRCPT TO:<z@evil.example"
-                                      << "" << me << "Not sent: the recipient address contains a line break.";
-    QTest::newRow("line break in fax") << "Fax1" << "Jane" << "555\nDATA" << me
-                                       << "Not sent: the recipient address contains a line break.";
-    QTest::newRow("line break in sender") << "Fax1" << "Jane" << "555" << "me@x\r\nQUIT"
-                                          << "Not sent: the e-mail address in Settings contains a line break.";
+    QTest::newRow("case matters") << "faxmate"
+                                  << "Jane"
+                                  << "555" << me << "Unknown provider: faxmate";
+    QTest::newRow("untrimmed name") << "Fax1 "
+                                    << "Jane"
+                                    << "555" << me << "Unknown provider: Fax1 ";
+    QTest::newRow("no dot") << "MyFax"
+                            << "Jane"
+                            << "555" << me << "Unknown provider: MyFax";
+    QTest::newRow("dot and space") << "my fax.example"
+                                   << "Jane"
+                                   << "555" << me << "Unknown provider: my fax.example";
+    QTest::newRow("empty provider") << ""
+                                    << "Jane"
+                                    << "555" << me << "Unknown provider: ";
+    QTest::newRow("line break in To")
+        << "TPC.NET"
+        << "x@y.example>\r\nRCPT TO:<z@evil.example"
+        << "" << me << "Not sent: the recipient address contains a line break.";
+    QTest::newRow("line break in fax")
+        << "Fax1"
+        << "Jane"
+        << "555\nDATA" << me << "Not sent: the recipient address contains a line break.";
+    QTest::newRow("line break in sender")
+        << "Fax1"
+        << "Jane"
+        << "555"
+        << "me@x\r\nQUIT"
+        << "Not sent: the e-mail address in Settings contains a line break.";
 }
 
 void TestSendCommand::refusals()
@@ -200,10 +230,14 @@ void TestSendCommand::replaceChar_data()
 {
     QTest::addColumn<QString>("in");
     QTest::addColumn<QString>("out");
-    QTest::newRow("none") << "abc" << "abc";
-    QTest::newRow("one") << "a b" << "a_b";
-    QTest::newRow("runs and ends") << "  a  b  " << "__a__b__";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("none") << "abc"
+                          << "abc";
+    QTest::newRow("one") << "a b"
+                         << "a_b";
+    QTest::newRow("runs and ends") << "  a  b  "
+                                   << "__a__b__";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestSendCommand::replaceChar()

@@ -80,7 +80,9 @@ void TestSettingsStore::loadKeepsPadAndLeadingSpaces()
 {
     QTemporaryDir dir;
     writeBytes(dir.filePath(QStringLiteral("qln.db")),
-               settingsBytes({}, " smtp.example", "me@example", "\x80" "code"));
+               settingsBytes({}, " smtp.example", "me@example",
+                             "\x80"
+                             "code"));
     SettingsStore store;
     QVERIFY(store.open(dir.path()).isEmpty());
     QVERIFY(store.read().isEmpty());

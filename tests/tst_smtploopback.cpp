@@ -64,7 +64,8 @@ void TestSmtpLoopback::wireBytes()
                                          "MAIL FROM:<joe@example.org>\r\n"
                                          "RCPT TO:<555@fax1.example>\r\n"
                                          "DATA\r\n"
-                                         "Subject:Price \x80" "5\r\n"
+                                         "Subject:Price \x80"
+                                         "5\r\n"
                                          "To:555@fax1.example\r\n"
                                          "\r\n"
                                          "one\r\n"
@@ -89,11 +90,13 @@ void TestSmtpLoopback::failures_data()
         };
         row("closes", Action::Close, {},
             after ? ok : QStringLiteral("SMTP Error: connection closed by server"));
-        row("silent", Action::Silent, {}, after ? ok : QStringLiteral("SMTP Error: no reply from server"));
+        row("silent", Action::Silent, {},
+            after ? ok : QStringLiteral("SMTP Error: no reply from server"));
         for (const char *code : {"421 closing", "450 busy", "550 refused", "554 failed"})
             row(code, Action::Reply, code,
                 after ? ok : QStringLiteral("SMTP Error: %1\r\n").arg(QLatin1StringView(code)));
-        row("garbage", Action::Garbage, {}, after ? ok : QStringLiteral("SMTP Error: hello there\r\n"));
+        row("garbage", Action::Garbage, {},
+            after ? ok : QStringLiteral("SMTP Error: hello there\r\n"));
     }
 }
 
@@ -127,7 +130,8 @@ void TestSmtpLoopback::connectionRefused()
     const QString status = send(QStringLiteral("127.0.0.1:%1").arg(port));
     QCOMPARE(status, QStringLiteral("SMTP Error: Connection refused"));
     QCOMPARE(m_box->shown,
-             QStringList{QStringLiteral("Winsock Error | Winsock Error number 10061\r\nConnection refused")});
+             QStringList{QStringLiteral(
+                 "Winsock Error | Winsock Error number 10061\r\nConnection refused")});
 
     ScriptedServer server;
     QVERIFY(server.listening);

@@ -84,7 +84,8 @@ void TestSmtpSession::normalExchange()
         {crlf("250 2.1.0 Ok"), {crlf("RCPT TO:<555@fax1.example>")}},
         {crlf("250 2.1.5 Ok"), {crlf("DATA")}},
         {crlf("354 End data with <CR><LF>.<CR><LF>"),
-         {crlf("Subject:Hi"), crlf("To:555@fax1.example"), crlf(""), crlf("a"), crlf("b"), crlf(".")}},
+         {crlf("Subject:Hi"), crlf("To:555@fax1.example"), crlf(""), crlf("a"), crlf("b"),
+          crlf(".")}},
         {crlf("250 2.0.0 Ok: queued"), {crlf("QUIT")}},
         {crlf("221 2.0.0 Bye"), {}},
     };
@@ -107,23 +108,25 @@ void TestSmtpSession::messageLines_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("empty") << QString() << QStringList{};
     QTest::newRow("final break") << QStringLiteral("a\r\n") << QStringList{crlf("a"), crlf("")};
-    QTest::newRow("empty lines kept") << QStringLiteral("a\r\n\r\nb")
-                                      << QStringList{crlf("a"), crlf(""), crlf("b")};
-    QTest::newRow("bare LF and CR") << QStringLiteral("a\nb\rc")
-                                    << QStringList{crlf("a"), crlf("b"), crlf("c")};
+    QTest::newRow("empty lines kept")
+        << QStringLiteral("a\r\n\r\nb") << QStringList{crlf("a"), crlf(""), crlf("b")};
+    QTest::newRow("bare LF and CR")
+        << QStringLiteral("a\nb\rc") << QStringList{crlf("a"), crlf("b"), crlf("c")};
     QTest::newRow("dot lines") << QStringLiteral(".\r\n..x\r\n.end")
                                << QStringList{crlf(".."), crlf("...x"), crlf("..end")};
-    QTest::newRow("header-shaped first line") << QStringLiteral("Attn:Sales")
-                                              << QStringList{crlf("Attn:Sales")};
+    QTest::newRow("header-shaped first line")
+        << QStringLiteral("Attn:Sales") << QStringList{crlf("Attn:Sales")};
     const QString word = QStringLiteral("word ");
     const QString para = word.repeated(300); // 1,500 characters on one line
     QTest::newRow("long line folded at a space")
-        << para << QStringList{word.repeated(199) + QStringLiteral("\r\n"),
-                               word.repeated(101) + QStringLiteral("\r\n")};
+        << para
+        << QStringList{word.repeated(199) + QStringLiteral("\r\n"),
+                       word.repeated(101) + QStringLiteral("\r\n")};
     const QString dots = QString(1200, u'.');
     QTest::newRow("long line without spaces")
-        << dots << QStringList{QStringLiteral(".") + QString(997, u'.') + QStringLiteral("\r\n"),
-                               QStringLiteral(".") + QString(203, u'.') + QStringLiteral("\r\n")};
+        << dots
+        << QStringList{QStringLiteral(".") + QString(997, u'.') + QStringLiteral("\r\n"),
+                       QStringLiteral(".") + QString(203, u'.') + QStringLiteral("\r\n")};
 }
 
 void TestSmtpSession::messageLines()
@@ -174,8 +177,8 @@ void TestSmtpSession::rejectedReplies()
 {
     QFETCH(int, step);
     QFETCH(QString, reply);
-    const QStringList good = {crlf("220 a"), crlf("250 b"), crlf("250 c"), crlf("250 d"),
-                              crlf("354 e"), crlf("250 f")};
+    const QStringList good = {crlf("220 a"), crlf("250 b"), crlf("250 c"),
+                              crlf("250 d"), crlf("354 e"), crlf("250 f")};
     for (int i = 0; i < step; ++i)
         m_socket->arrive(good[i]);
     m_socket->takeSent();
@@ -239,24 +242,26 @@ void TestSmtpSession::framing_data()
 {
     QTest::addColumn<QStringList>("arrivals");
     QTest::addColumn<QStringList>("sent");
-    const QString greeting = crlf("220-mail.example first line") + crlf("220-second")
-        + crlf("220 ready");
+    const QString greeting =
+        crlf("220-mail.example first line") + crlf("220-second") + crlf("220 ready");
     QStringList bytes;
     for (QChar c : greeting)
         bytes.append(QString(c));
     QTest::newRow("one byte at a time") << bytes << QStringList{crlf("HELO joe")};
     QTest::newRow("multi-line greeting in parts")
-        << QStringList{crlf("220-postscreen wait"), crlf("220 ready")} << QStringList{crlf("HELO joe")};
-    QTest::newRow("line end split") << QStringList{QStringLiteral("220 ready\r"), QStringLiteral("\n")}
-                                    << QStringList{crlf("HELO joe")};
-    QTest::newRow("bare LF ends a line") << QStringList{QStringLiteral("220 ready\n")}
-                                         << QStringList{crlf("HELO joe")};
+        << QStringList{crlf("220-postscreen wait"), crlf("220 ready")}
+        << QStringList{crlf("HELO joe")};
+    QTest::newRow("line end split")
+        << QStringList{QStringLiteral("220 ready\r"), QStringLiteral("\n")}
+        << QStringList{crlf("HELO joe")};
+    QTest::newRow("bare LF ends a line")
+        << QStringList{QStringLiteral("220 ready\n")} << QStringList{crlf("HELO joe")};
     QTest::newRow("code alone") << QStringList{crlf("220")} << QStringList{crlf("HELO joe")};
     QTest::newRow("two replies in one arrival")
         << QStringList{crlf("220 ready") + crlf("250-hello") + crlf("250 SIZE 1000")}
         << QStringList{crlf("HELO joe"), crlf("MAIL FROM:<joe@example.org>")};
-    QTest::newRow("unfinished reply waits") << QStringList{crlf("220-wait"), QStringLiteral("220 re")}
-                                            << QStringList{};
+    QTest::newRow("unfinished reply waits")
+        << QStringList{crlf("220-wait"), QStringLiteral("220 re")} << QStringList{};
 }
 
 void TestSmtpSession::framing()
@@ -297,7 +302,8 @@ void TestSmtpSession::socketError()
 {
     Q_EMIT m_socket->error(10061, QStringLiteral("Connection refused"));
     QCOMPARE(m_box->shown,
-             QStringList{QStringLiteral("Winsock Error | Winsock Error number 10061\r\nConnection refused")});
+             QStringList{QStringLiteral(
+                 "Winsock Error | Winsock Error number 10061\r\nConnection refused")});
     QVERIFY(!m_socket->open);
     QCOMPARE(m_status->text, QStringLiteral("SMTP Error: Connection refused"));
 
@@ -313,14 +319,16 @@ void TestSmtpSession::socketError()
 void TestSmtpSession::timeouts()
 {
     // No connection.
-    QTRY_COMPARE_WITH_TIMEOUT(m_status->text, QStringLiteral("SMTP Error: no reply from server"), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_status->text, QStringLiteral("SMTP Error: no reply from server"),
+                              2000);
     QVERIFY(!m_socket->open);
 
     // Connected, then a silent server.
     m_session->send_mail({}, {}, QStringLiteral("mail.example"), {}, {}, m_statusText);
     Q_EMIT m_socket->connected();
     m_socket->arrive(crlf("220 hi"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_status->text, QStringLiteral("SMTP Error: no reply from server"), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_status->text, QStringLiteral("SMTP Error: no reply from server"),
+                              2000);
 
     // After the final dot the longer wait holds.
     m_session->send_mail({}, {}, QStringLiteral("mail.example"), {}, {}, m_statusText);

@@ -50,7 +50,8 @@ void TestStartup::firstStartInEmptyFolder()
     const StartupResult r = run.start(dir.path());
     QVERIFY(r.error.isEmpty());
     QCOMPARE(r.firstWindow, FirstWindow::Agreement);
-    QCOMPARE(filesIn(dir.path()), (QStringList{QStringLiteral("faxes.db"), QStringLiteral("qln.db")}));
+    QCOMPARE(filesIn(dir.path()),
+             (QStringList{QStringLiteral("faxes.db"), QStringLiteral("qln.db")}));
     QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("faxes.db"))).size(), 0);
     QCOMPARE(run.qln.fax.curRec, qint16(1));
     QCOMPARE(run.doc.recNum, qint16(1));
@@ -78,15 +79,17 @@ void TestStartup::markerChoosesMainWindow()
 void TestStartup::loadsRecordOneAndSettings()
 {
     QTemporaryDir dir;
-    writeBytes(dir.filePath(QStringLiteral("faxes.db")), recordBytes("first") + recordBytes("second"));
+    writeBytes(dir.filePath(QStringLiteral("faxes.db")),
+               recordBytes("first") + recordBytes("second"));
     writeBytes(dir.filePath(QStringLiteral("qln.db")),
-               QByteArray(20, 'r') + QByteArray("smtp.example").leftJustified(100)
-                   + QByteArray("me@example").leftJustified(100) + QByteArray(30, 'c'));
+               QByteArray(20, 'r') + QByteArray("smtp.example").leftJustified(100) +
+                   QByteArray("me@example").leftJustified(100) + QByteArray(30, 'c'));
     const QByteArray settingsBefore = fileBytes(dir.filePath(QStringLiteral("qln.db")));
     Run run;
     QVERIFY(run.start(dir.path()).error.isEmpty());
     QCOMPARE(run.doc.text(DocField::To), QStringLiteral("first").leftJustified(50));
-    QCOMPARE(run.settings.text(SettingsField::Email), QStringLiteral("me@example").leftJustified(100));
+    QCOMPARE(run.settings.text(SettingsField::Email),
+             QStringLiteral("me@example").leftJustified(100));
     programEnd(run.qln);
     QCOMPARE(fileBytes(dir.filePath(QStringLiteral("qln.db"))), settingsBefore);
 }
@@ -118,8 +121,9 @@ void TestStartup::unusableFolder()
     Run run;
     const StartupResult r = run.start(missing ? dir.filePath(occupied) : dir.path());
     QVERIFY(!r.error.isEmpty());
-    QVERIFY2(r.error.contains(occupied.isEmpty() || missing ? QStringLiteral("faxes.db") : occupied),
-             qPrintable(r.error));
+    QVERIFY2(
+        r.error.contains(occupied.isEmpty() || missing ? QStringLiteral("faxes.db") : occupied),
+        qPrintable(r.error));
     QCOMPARE(filesIn(dir.path()), before);
     QVERIFY(!run.qln.fax.isOpen());
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);

@@ -240,11 +240,12 @@ void TestWindows::geometry()
     if (window == QStringLiteral("settings"))
         triggerMenu(main, QStringLiteral("Settings"));
     QWidget *w = window == QStringLiteral("main") ? static_cast<QWidget *>(main)
-        : window == QStringLiteral("settings") ? static_cast<QWidget *>(main->settingsWindow())
-                                                : shell->agreementWindow();
+                 : window == QStringLiteral("settings")
+                     ? static_cast<QWidget *>(main->settingsWindow())
+                     : shell->agreementWindow();
     QWidget *c = child(w, control.toLatin1().constData());
-    QCOMPARE(c->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
-                                  twips.height() / 15));
+    QCOMPARE(c->geometry(),
+             QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
     if (auto *b = qobject_cast<QPushButton *>(c)) {
         QCOMPARE(b->text(), caption);
         QVERIFY(!b->isDefault() && !b->autoDefault());
@@ -256,15 +257,17 @@ void TestWindows::geometry()
         QStringList items;
         for (int i = 0; i < cb->count(); ++i)
             items.append(cb->itemText(i));
-        QCOMPARE(items.join(u','), QStringLiteral("TPC.NET,FaxMate,ClickFax,Faxaway,AnyFaxAnyWhere,Fax1"));
+        QCOMPARE(items.join(u','),
+                 QStringLiteral("TPC.NET,FaxMate,ClickFax,Faxaway,AnyFaxAnyWhere,Fax1"));
     }
 
     // Client areas: main 4,680 x 5,700 below its menu, settings 4,680 x 2,190,
     // agreement 8,190 x 7,785.
-    const QSize client = window == QStringLiteral("main") ? main->centralWidget()->size() : w->size();
-    const QSize expected = window == QStringLiteral("main") ? QSize(312, 380)
-        : window == QStringLiteral("settings")              ? QSize(312, 146)
-                                                            : QSize(546, 519);
+    const QSize client =
+        window == QStringLiteral("main") ? main->centralWidget()->size() : w->size();
+    const QSize expected = window == QStringLiteral("main")       ? QSize(312, 380)
+                           : window == QStringLiteral("settings") ? QSize(312, 146)
+                                                                  : QSize(546, 519);
     QCOMPARE(client, expected);
 }
 
@@ -280,7 +283,7 @@ void TestWindows::tabOrder()
         order.append(QApplication::focusWidget()->objectName());
     }
     QCOMPARE(order.join(u' '), QStringLiteral("txtTo txtFax txtSubject txtMessage btnSend btnNew "
-                                               "btnSave btnDelete btnPrev btnNext txtTo"));
+                                              "btnSave btnDelete btnPrev btnNext txtTo"));
 }
 
 void TestWindows::recordButtons()
@@ -303,7 +306,8 @@ void TestWindows::recordButtons()
     click(w, "btnNew");
     type(w, "txtTo", QStringLiteral("Carol"));
     click(w, "btnSave");
-    QCOMPARE(fileBytes(path("faxes.db")), recordBytes("Alice", "111") + recordBytes("Bob") + recordBytes("Carol"));
+    QCOMPARE(fileBytes(path("faxes.db")),
+             recordBytes("Alice", "111") + recordBytes("Bob") + recordBytes("Carol"));
 
     click(w, "btnNext"); // at the last: stays
     QCOMPARE(shown(w, "lblRecNum"), QStringLiteral("3"));
@@ -348,10 +352,13 @@ void TestWindows::settingsLifecycle()
 {
     ScriptedServer server;
     QVERIFY(server.listening);
-    writeBytes(path("qln.db"), QByteArray(20, ' ')
-                                   + QStringLiteral("127.0.0.1:%1").arg(server.server.serverPort()).toLatin1().leftJustified(100)
-                                   + QByteArray("me@example.org").leftJustified(100)
-                                   + QByteArray(30, ' '));
+    writeBytes(path("qln.db"), QByteArray(20, ' ') +
+                                   QStringLiteral("127.0.0.1:%1")
+                                       .arg(server.server.serverPort())
+                                       .toLatin1()
+                                       .leftJustified(100) +
+                                   QByteArray("me@example.org").leftJustified(100) +
+                                   QByteArray(30, ' '));
     auto shell = startShell();
     frmMain *w = shell->mainWindow();
     type(w, "txtTo", QStringLiteral("Jane"));
@@ -392,7 +399,8 @@ void TestWindows::settingsSurviveRestart()
     auto shell = startShell();
     triggerMenu(shell->mainWindow(), QStringLiteral("Settings"));
     frmSettings *settings = shell->mainWindow()->settingsWindow();
-    QCOMPARE(shown(settings, "txtSMTPServer"), QStringLiteral("mail.example:2525").leftJustified(100));
+    QCOMPARE(shown(settings, "txtSMTPServer"),
+             QStringLiteral("mail.example:2525").leftJustified(100));
     QCOMPARE(shown(settings, "txtAcod"), QString(30, u'a'));
 }
 
@@ -432,9 +440,10 @@ void TestWindows::socketErrorShowsMessageBox()
         QVERIFY(probe.listen(QHostAddress::LocalHost));
         port = probe.serverPort();
     }
-    writeBytes(path("qln.db"), QByteArray(20, ' ')
-                                   + QStringLiteral("127.0.0.1:%1").arg(port).toLatin1().leftJustified(100)
-                                   + QByteArray(130, ' '));
+    writeBytes(path("qln.db"),
+               QByteArray(20, ' ') +
+                   QStringLiteral("127.0.0.1:%1").arg(port).toLatin1().leftJustified(100) +
+                   QByteArray(130, ' '));
     auto shell = startShell();
     frmMain *w = shell->mainWindow();
     type(w, "txtTo", QStringLiteral("someone@example.org"));

@@ -38,7 +38,8 @@ frmAgreement::frmAgreement(const QString &folder) : m_folder(folder)
     txtAgreement->setGeometry(twipsToPixels(txtAgreementBox, this));
     txtAgreement->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtAgreement->setTabChangesFocus(true);
-    txtAgreement->setPlainText(QString(agreementText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    txtAgreement->setPlainText(
+        QString(agreementText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     setTabOrder(cmdYes, cmdNo);
     setTabOrder(cmdNo, txtAgreement);
@@ -96,11 +97,11 @@ void frmAgreement::cmdYes_Click()
 {
     QSaveFile marker(QDir(m_folder).filePath(AgreementMarker));
     if (!marker.open(QIODevice::WriteOnly) || marker.write("    ") != 4 || !marker.commit())
-        QMessageBox::warning(this, QStringLiteral("Quillon"),
-                             QStringLiteral("Your agreement could not be recorded in %1: %2. "
-                                            "You will be asked again at the next start.")
-                                 .arg(QDir::toNativeSeparators(marker.fileName()),
-                                      marker.errorString()));
+        QMessageBox::warning(
+            this, QStringLiteral("Quillon"),
+            QStringLiteral("Your agreement could not be recorded in %1: %2. "
+                           "You will be asked again at the next start.")
+                .arg(QDir::toNativeSeparators(marker.fileName()), marker.errorString()));
     m_agreed = true;
     hide();
     Q_EMIT agreed();

@@ -53,8 +53,7 @@ frmMain::frmMain(Qln_main &qln, SmtpTimeouts timeouts) : m_qln(qln), m_timeouts(
     buildMenu();
 
     connect(btnSend, &QPushButton::clicked, this, [this] {
-        sendCommand(*this, settingsFields(), *this, m_qln.sendParams, m_qln.statusText,
-                    session());
+        sendCommand(*this, settingsFields(), *this, m_qln.sendParams, m_qln.statusText, session());
     });
     connect(btnNew, &QPushButton::clicked, this,
             [this] { runStoreCommand(m_qln.fax.newRecord(*this)); });
@@ -131,8 +130,8 @@ void frmMain::buildControls()
     btnNext = button("btnNext", QStringLiteral(">"), btnNextBox);
     lblRecNum = display("lblRecNum", lblRecNumBox);
 
-    QWidget *order[] = {txtTo, txtFax, txtSubject, txtMessage, btnSend,
-                        btnNew, btnSave, btnDelete, btnPrev, btnNext};
+    QWidget *order[] = {txtTo,  txtFax,  txtSubject, txtMessage, btnSend,
+                        btnNew, btnSave, btnDelete,  btnPrev,    btnNext};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -148,7 +147,8 @@ void frmMain::buildMenu()
     // The window's size is that of its client area plus the menu bar.
     adjustSize();
     setFixedSize(sizeHint());
-    move(twipsToPixels(ClientLeft, this), twipsToPixels(ClientTop, this) - menuBar()->sizeHint().height());
+    move(twipsToPixels(ClientLeft, this),
+         twipsToPixels(ClientTop, this) - menuBar()->sizeHint().height());
 }
 
 QString frmMain::text(DocField field) const
@@ -249,9 +249,8 @@ void frmMain::deleteRec(qint16 &recNum)
     // A full store takes about a second: the window keeps painting meanwhile,
     // while clicks and keys wait until the deletion is over.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString error = m_qln.fax.deleteRec(recNum, *this, [] {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    const QString error = m_qln.fax.deleteRec(
+        recNum, *this, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     QApplication::restoreOverrideCursor();
     runStoreCommand(error);
 }

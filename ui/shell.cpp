@@ -37,8 +37,9 @@ frmAgreement *Shell::agreementWindow() const
 
 QString Shell::start()
 {
-    const StartupResult result =
-        startup(m_qln, m_folder, *m_main, [this]() -> SettingsFields & { return m_main->settingsFields(); });
+    const StartupResult result = startup(m_qln, m_folder, *m_main, [this]() -> SettingsFields & {
+        return m_main->settingsFields();
+    });
     if (!result.error.isEmpty())
         return result.error;
 
