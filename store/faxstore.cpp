@@ -254,13 +254,15 @@ QString FaxStore::rebuildWithout(qint16 recNum, qint64 size, qint64 &newSize, bo
         return message;
     };
 
-    constexpr qint64 chunk = qint64(64) << 20;
+    constexpr qint64 chunk = qint64(16) << 20;
     qint64 written = 0;
     for (const Range &range : ranges) {
         for (qint64 pos = range.from; pos < range.to; pos += chunk) {
             const qint64 len = std::min(chunk, range.to - pos);
             if (!m_fs.copyFully(m_fd, pos, temp, written, len))
                 return abandon(QStringLiteral("Cannot copy the documents to %1").arg(TempFileName));
+            // The disk writes this chunk while the next one is copied.
+            m_fs.startWriteback(temp, written, len);
             written += len;
             if (progress)
                 progress();

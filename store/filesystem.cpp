@@ -111,6 +111,11 @@ public:
 
     bool sync(int fd) override { return ::fsync(fd) == 0; }
 
+    void startWriteback(int fd, qint64 offset, qint64 len) override
+    {
+        ::sync_file_range(fd, offset, len, SYNC_FILE_RANGE_WRITE);
+    }
+
     bool syncFolder(const QString &folder) override
     {
         const int fd = ::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -29,6 +29,9 @@ public:
     // Copies up to `len` bytes between two files; returns the bytes copied.
     virtual qint64 copy(int from, qint64 fromOffset, int to, qint64 toOffset, qint64 len) = 0;
     virtual bool sync(int fd) = 0;
+    // Starts writing a range of the file to disk without waiting for it, so
+    // that a later sync has less left to do. Only a hint: it cannot fail.
+    virtual void startWriteback(int fd, qint64 offset, qint64 len) = 0;
     virtual bool syncFolder(const QString &folder) = 0;
     // Atomically replaces `to` with `from`.
     virtual bool rename(const QString &from, const QString &to) = 0;

@@ -71,6 +71,7 @@ public:
         return partial(n, [&](qint64 m) { return real().copy(f, fo, t, to, m); });
     }
     bool sync(int fd) override { return !fail() && real().sync(fd); }
+    void startWriteback(int fd, qint64 o, qint64 n) override { real().startWriteback(fd, o, n); }
     bool syncFolder(const QString &f) override { return !fail() && real().syncFolder(f); }
     bool rename(const QString &f, const QString &t) override
     {
