@@ -38,8 +38,6 @@ public:
     // The three text fields into the buffer, cut or padded; reserved stays.
     void storeFields(const SettingsFields &fields);
 
-    const std::array<char, Size> &buffer() const { return m_buffer; }
-
 private:
     FileSystem &m_fs;
     int m_fd = -1;

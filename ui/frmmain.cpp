@@ -56,14 +56,12 @@ frmMain::frmMain(Qln_main &qln, SmtpTimeouts timeouts) : m_qln(qln), m_timeouts(
         sendCommand(*this, settingsFields(), *this, m_qln.sendParams, m_qln.statusText, session());
     });
     connect(btnNew, &QPushButton::clicked, this,
-            [this] { runStoreCommand(m_qln.fax.newRecord(*this)); });
-    connect(btnSave, &QPushButton::clicked, this,
-            [this] { runStoreCommand(m_qln.fax.save(*this)); });
+            [this] { reportError(m_qln.fax.newRecord(*this)); });
+    connect(btnSave, &QPushButton::clicked, this, [this] { reportError(m_qln.fax.save(*this)); });
     connect(btnDelete, &QPushButton::clicked, this, [this] { deleteRec(m_qln.fax.curRec); });
     connect(btnPrev, &QPushButton::clicked, this,
-            [this] { runStoreCommand(m_qln.fax.previous(*this)); });
-    connect(btnNext, &QPushButton::clicked, this,
-            [this] { runStoreCommand(m_qln.fax.next(*this)); });
+            [this] { reportError(m_qln.fax.previous(*this)); });
+    connect(btnNext, &QPushButton::clicked, this, [this] { reportError(m_qln.fax.next(*this)); });
 }
 
 frmMain::~frmMain()
@@ -227,12 +225,6 @@ void frmMain::showSettings()
     m_settings->activateWindow();
 }
 
-void frmMain::send_mail(const QString &strTo, const QString &strFrom, const QString &SMTPServer,
-                        const QString &subject, const QString &message, QString &strError)
-{
-    session().send_mail(strTo, strFrom, SMTPServer, subject, message, strError);
-}
-
 SmtpSession &frmMain::session()
 {
     if (!m_session) {
@@ -252,10 +244,10 @@ void frmMain::deleteRec(qint16 &recNum)
     const QString error = m_qln.fax.deleteRec(
         recNum, *this, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     QApplication::restoreOverrideCursor();
-    runStoreCommand(error);
+    reportError(error);
 }
 
-void frmMain::runStoreCommand(const QString &error)
+void frmMain::reportError(const QString &error)
 {
     if (!error.isEmpty())
         QMessageBox::warning(this, QStringLiteral("Quillon"), error);

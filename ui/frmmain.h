@@ -41,8 +41,6 @@ public:
     SettingsFields &settingsFields();
     frmSettings *settingsWindow() const;
 
-    void send_mail(const QString &strTo, const QString &strFrom, const QString &SMTPServer,
-                   const QString &subject, const QString &message, QString &strError);
     void deleteRec(qint16 &recNum);
 
 Q_SIGNALS:
@@ -55,7 +53,7 @@ protected:
 private:
     void buildControls();
     void buildMenu();
-    void runStoreCommand(const QString &error);
+    void reportError(const QString &error);
     void showSettings();
     void about();
     void endProgram();
