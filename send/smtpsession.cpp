@@ -9,24 +9,11 @@ namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
-// The end of the first complete reply in `data`, or -1. A reply is its
-// "NNN-" continuation lines and the line that ends it; any line not shaped
-// as a continuation ends the reply, so that garbage is reported, not waited
-// on.
-qsizetype replyEnd(const QString &data)
+// A "NNN-" line: the reply goes on after it.
+bool isContinuation(QStringView line)
 {
-    qsizetype start = 0;
-    for (;;) {
-        const qsizetype lf = data.indexOf(u'\n', start);
-        if (lf < 0)
-            return -1;
-        const QStringView line = QStringView(data).mid(start, lf - start);
-        const bool continued = line.size() >= 4 && line[0].isDigit() && line[1].isDigit() &&
-                               line[2].isDigit() && line[3] == u'-';
-        if (!continued)
-            return lf + 1;
-        start = lf + 1;
-    }
+    return line.size() >= 4 && line[0].isDigit() && line[1].isDigit() && line[2].isDigit() &&
+           line[3] == u'-';
 }
 
 bool accepted(QStringView code)
@@ -88,6 +75,7 @@ void SmtpSession::send_mail(const QString &, const QString &, const QString &SMT
     }
     m_strState = 0;
     m_received.clear();
+    m_lineStart = m_scanFrom = 0;
     m_busy = true;
     m_timer.start(m_timeouts.connect);
 }
@@ -98,20 +86,33 @@ void SmtpSession::onConnected()
         m_timer.start(m_timeouts.reply);
 }
 
+// A reply is its continuation lines and the line that ends it. Any line not
+// shaped as a continuation ends the reply, so that garbage is reported, not
+// waited on. Replies may come in pieces or several at once.
 void SmtpSession::Winsock1_DataArrival(qint64)
 {
-    m_received += m_socket.getData();
-    while (m_busy) {
-        const qsizetype length = replyEnd(m_received);
-        if (length < 0) {
-            if (m_received.size() > MaxReply)
-                end(QStringLiteral("SMTP Error: the server's reply is too long"));
-            return;
+    const QString data = m_socket.getData();
+    if (!m_busy)
+        return;
+    m_received += data;
+    for (;;) {
+        const qsizetype lf = m_received.indexOf(u'\n', m_scanFrom);
+        if (lf < 0)
+            break;
+        if (isContinuation(QStringView(m_received).mid(m_lineStart, lf - m_lineStart))) {
+            m_lineStart = m_scanFrom = lf + 1;
+            continue;
         }
-        const QString reply = m_received.left(length);
-        m_received.remove(0, length);
+        const QString reply = m_received.left(lf + 1);
+        m_received.remove(0, lf + 1);
+        m_lineStart = m_scanFrom = 0;
         handleReply(reply);
+        if (!m_busy)
+            return;
     }
+    m_scanFrom = m_received.size();
+    if (m_received.size() > MaxReply)
+        end(QStringLiteral("SMTP Error: the server's reply is too long"));
 }
 
 void SmtpSession::handleReply(const QString &reply)
@@ -192,6 +193,7 @@ void SmtpSession::end(const QString &outcome, const QString &alert)
     m_timer.stop();
     m_busy = false;
     m_received.clear();
+    m_lineStart = m_scanFrom = 0;
     m_socket.close();
     if (!alert.isEmpty())
         m_messageBox.exclamation(alert, QStringLiteral("Winsock Error"));

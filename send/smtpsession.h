@@ -69,6 +69,8 @@ private:
     SmtpTimeouts m_timeouts;
     QTimer m_timer;
     QString m_received;
+    qsizetype m_lineStart = 0; // where the reply's unfinished line begins
+    qsizetype m_scanFrom = 0;  // how far it is known to hold no line end
     qint16 m_strState = 0;
     bool m_busy = false;
 };
