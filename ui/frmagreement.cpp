@@ -1,5 +1,6 @@
 #include "frmagreement.h"
 
+#include "controls.h"
 #include "qln_main.h"
 #include "twips.h"
 
@@ -27,17 +28,9 @@ frmAgreement::frmAgreement(const QString &folder) : m_folder(folder)
     setWindowTitle(QStringLiteral("Agreement"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    cmdYes = new QPushButton(QStringLiteral("I agree"), this);
-    cmdYes->setObjectName(QStringLiteral("cmdYes"));
-    cmdYes->setGeometry(twipsToPixels(cmdYesBox, this));
-    cmdNo = new QPushButton(QStringLiteral("I do not agree"), this);
-    cmdNo->setObjectName(QStringLiteral("cmdNo"));
-    cmdNo->setGeometry(twipsToPixels(cmdNoBox, this));
-    txtAgreement = new QPlainTextEdit(this);
-    txtAgreement->setObjectName(QStringLiteral("txtAgreement"));
-    txtAgreement->setGeometry(twipsToPixels(txtAgreementBox, this));
-    txtAgreement->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtAgreement->setTabChangesFocus(true);
+    cmdYes = controls::button(this, "cmdYes", QStringLiteral("I agree"), cmdYesBox);
+    cmdNo = controls::button(this, "cmdNo", QStringLiteral("I do not agree"), cmdNoBox);
+    txtAgreement = controls::multiLineTextBox(this, "txtAgreement", txtAgreementBox);
     txtAgreement->setPlainText(
         QString(agreementText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 

@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "controls.h"
 #include "frmsettings.h"
 #include "qln_main.h"
 #include "sendcommand.h"
@@ -14,8 +15,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-#include <limits>
 
 namespace {
 
@@ -78,55 +77,23 @@ void frmMain::buildControls()
     setCentralWidget(client);
     client->setFixedSize(twipsToPixels(ClientWidth, ClientHeight, this));
 
-    auto place = [this](QWidget *w, const char *name, const Twips &box) {
-        w->setObjectName(QString::fromLatin1(name));
-        w->setGeometry(twipsToPixels(box, this));
-    };
-    auto label = [&](const char *name, const QString &caption, const Twips &box) {
-        auto *l = new QLabel(caption, client);
-        place(l, name, box);
-        return l;
-    };
-    auto lineEdit = [&](const char *name, const Twips &box) {
-        auto *e = new QLineEdit(client);
-        e->setMaxLength(std::numeric_limits<int>::max());
-        place(e, name, box);
-        return e;
-    };
-    auto button = [&](const char *name, const QString &caption, const Twips &box) {
-        auto *b = new QPushButton(caption, client);
-        b->setAutoDefault(false);
-        place(b, name, box);
-        return b;
-    };
-    auto display = [&](const char *name, const Twips &box) {
-        QLabel *l = label(name, QString(), box);
-        l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, Qt::white);
-        l->setPalette(p);
-        return l;
-    };
-
-    Label1 = label("Label1", QStringLiteral("To:"), Label1Box);
-    txtTo = lineEdit("txtTo", txtToBox);
-    txtFax = lineEdit("txtFax", txtFaxBox);
-    txtSubject = lineEdit("txtSubject", txtSubjectBox);
-    Label2 = label("Label2", QStringLiteral("Fax:"), Label2Box);
-    Label3 = label("Label3", QStringLiteral("Subject"), Label3Box);
-    Label4 = label("Label4", QStringLiteral("Message"), Label4Box);
-    txtMessage = new QPlainTextEdit(client);
-    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtMessage->setTabChangesFocus(true);
-    place(txtMessage, "txtMessage", txtMessageBox);
-    btnSend = button("btnSend", QStringLiteral("Send"), btnSendBox);
-    lblStatus = display("lblStatus", lblStatusBox);
-    btnNew = button("btnNew", QStringLiteral("New"), btnNewBox);
-    btnSave = button("btnSave", QStringLiteral("Save"), btnSaveBox);
-    btnDelete = button("btnDelete", QStringLiteral("Delete"), btnDeleteBox);
-    btnPrev = button("btnPrev", QStringLiteral("<"), btnPrevBox);
-    btnNext = button("btnNext", QStringLiteral(">"), btnNextBox);
-    lblRecNum = display("lblRecNum", lblRecNumBox);
+    using namespace controls;
+    Label1 = label(client, "Label1", QStringLiteral("To:"), Label1Box);
+    txtTo = textBox(client, "txtTo", txtToBox);
+    txtFax = textBox(client, "txtFax", txtFaxBox);
+    txtSubject = textBox(client, "txtSubject", txtSubjectBox);
+    Label2 = label(client, "Label2", QStringLiteral("Fax:"), Label2Box);
+    Label3 = label(client, "Label3", QStringLiteral("Subject"), Label3Box);
+    Label4 = label(client, "Label4", QStringLiteral("Message"), Label4Box);
+    txtMessage = multiLineTextBox(client, "txtMessage", txtMessageBox);
+    btnSend = button(client, "btnSend", QStringLiteral("Send"), btnSendBox);
+    lblStatus = display(client, "lblStatus", lblStatusBox);
+    btnNew = button(client, "btnNew", QStringLiteral("New"), btnNewBox);
+    btnSave = button(client, "btnSave", QStringLiteral("Save"), btnSaveBox);
+    btnDelete = button(client, "btnDelete", QStringLiteral("Delete"), btnDeleteBox);
+    btnPrev = button(client, "btnPrev", QStringLiteral("<"), btnPrevBox);
+    btnNext = button(client, "btnNext", QStringLiteral(">"), btnNextBox);
+    lblRecNum = display(client, "lblRecNum", lblRecNumBox);
 
     QWidget *order[] = {txtTo,  txtFax,  txtSubject, txtMessage, btnSend,
                         btnNew, btnSave, btnDelete,  btnPrev,    btnNext};

@@ -1,5 +1,6 @@
 #include "frmsettings.h"
 
+#include "controls.h"
 #include "providers.h"
 #include "settingsstore.h"
 #include "twips.h"
@@ -9,8 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-
-#include <limits>
 
 namespace {
 
@@ -42,34 +41,20 @@ frmSettings::frmSettings(SettingsStore &store) : m_store(store)
 
 void frmSettings::buildControls()
 {
-
-    auto label = [this](const char *name, const QString &caption, const Twips &box) {
-        auto *l = new QLabel(caption, this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(twipsToPixels(box, this));
-        return l;
-    };
-    auto lineEdit = [this](const char *name, const Twips &box) {
-        auto *e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setMaxLength(std::numeric_limits<int>::max());
-        e->setGeometry(twipsToPixels(box, this));
-        return e;
-    };
-    Label1 = label("Label1", QStringLiteral("SMTP Server"), Label1Box);
-    txtSMTPServer = lineEdit("txtSMTPServer", txtSMTPServerBox);
-    Label2 = label("Label2", QStringLiteral("E-mail"), Label2Box);
-    txtEmail = lineEdit("txtEmail", txtEmailBox);
-    Label3 = label("Label3", QStringLiteral("IFS Provider"), Label3Box);
+    using namespace controls;
+    Label1 = label(this, "Label1", QStringLiteral("SMTP Server"), Label1Box);
+    txtSMTPServer = textBox(this, "txtSMTPServer", txtSMTPServerBox);
+    Label2 = label(this, "Label2", QStringLiteral("E-mail"), Label2Box);
+    txtEmail = textBox(this, "txtEmail", txtEmailBox);
+    Label3 = label(this, "Label3", QStringLiteral("IFS Provider"), Label3Box);
     cmbProvider = new QComboBox(this);
-    cmbProvider->setObjectName(QStringLiteral("cmbProvider"));
     cmbProvider->setEditable(true);
     cmbProvider->setInsertPolicy(QComboBox::NoInsert);
     for (const providers::Row &row : providers::table())
         cmbProvider->addItem(row.name);
-    cmbProvider->setGeometry(twipsToPixels(cmbProviderBox, this));
-    Label4 = label("Label4", QStringLiteral("Activation Cod"), Label4Box);
-    txtAcod = lineEdit("txtAcod", txtAcodBox);
+    place(cmbProvider, "cmbProvider", cmbProviderBox);
+    Label4 = label(this, "Label4", QStringLiteral("Activation Cod"), Label4Box);
+    txtAcod = textBox(this, "txtAcod", txtAcodBox);
 
     setTabOrder(txtSMTPServer, txtEmail);
     setTabOrder(txtEmail, cmbProvider);
