@@ -269,6 +269,14 @@ void TestWindows::geometry()
                            : window == QStringLiteral("settings") ? QSize(312, 146)
                                                                   : QSize(546, 519);
     QCOMPARE(client, expected);
+
+    // Where the client areas sit on the screen: main (60, 1,470) twips,
+    // settings (5,055, 1,185); the agreement goes where the system puts it.
+    if (window != QStringLiteral("agreement")) {
+        const QWidget *area = window == QStringLiteral("main") ? main->centralWidget() : w;
+        const QPoint at = window == QStringLiteral("main") ? QPoint(4, 98) : QPoint(337, 79);
+        QCOMPARE(area->mapToGlobal(QPoint(0, 0)), at);
+    }
 }
 
 void TestWindows::tabOrder()
@@ -367,6 +375,9 @@ void TestWindows::settingsLifecycle()
     triggerMenu(w, QStringLiteral("Settings"));
     QPointer<frmSettings> settings = w->settingsWindow();
     QVERIFY(settings && settings->isVisible());
+    for (const char *control : {"txtSMTPServer", "txtEmail", "cmbProvider", "txtAcod", "Label4"})
+        QVERIFY2(child(settings, control)->isVisible(), control);
+    QCOMPARE(shown(settings, "txtEmail"), QStringLiteral("me@example.org").leftJustified(100));
     triggerMenu(w, QStringLiteral("Settings")); // already shown: the same window
     QCOMPARE(w->settingsWindow(), settings.data());
     QComboBox *provider = child<QComboBox>(settings, "cmbProvider");

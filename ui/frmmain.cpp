@@ -109,11 +109,14 @@ void frmMain::buildMenu()
     menu->addAction(QStringLiteral("Settings"), this, &frmMain::showSettings);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Exit"), this, &frmMain::endProgram);
-    // The window's size is that of its client area plus the menu bar.
+    // The window's size is that of its client area plus the menu bar, and
+    // the client area, below the menu bar, starts at the given point; the
+    // frame lies outside both.
     adjustSize();
     setFixedSize(sizeHint());
-    move(twipsToPixels(ClientLeft, this),
-         twipsToPixels(ClientTop, this) - menuBar()->sizeHint().height());
+    setGeometry(QRect(QPoint(twipsToPixels(ClientLeft, this),
+                             twipsToPixels(ClientTop, this) - menuBar()->sizeHint().height()),
+                      size()));
 }
 
 QString frmMain::text(DocField field) const

@@ -36,7 +36,9 @@ frmSettings::frmSettings(SettingsStore &store) : m_store(store)
     setAttribute(Qt::WA_DeleteOnClose);
     m_texts[int(SettingsField::Provider)] = QStringLiteral("TPC.NET");
     setFixedSize(twipsToPixels(ClientWidth, ClientHeight, this));
-    move(twipsToPixels(ClientLeft, this), twipsToPixels(ClientTop, this));
+    // The client area, not the frame, starts at the given point.
+    setGeometry(
+        QRect(QPoint(twipsToPixels(ClientLeft, this), twipsToPixels(ClientTop, this)), size()));
 }
 
 void frmSettings::buildControls()
@@ -65,11 +67,11 @@ void frmSettings::buildControls()
         setText(f, m_texts[int(f)]);
 }
 
-void frmSettings::showEvent(QShowEvent *event)
+void frmSettings::setVisible(bool visible)
 {
-    if (!txtSMTPServer)
+    if (visible && !txtSMTPServer)
         buildControls();
-    QWidget::showEvent(event);
+    QWidget::setVisible(visible);
 }
 
 QString frmSettings::text(SettingsField field) const

@@ -24,8 +24,9 @@ public:
     // The program is ending: nothing is saved from here on.
     void discardWithoutSaving() { m_saveOnClose = false; }
 
+    void setVisible(bool visible) override;
+
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
