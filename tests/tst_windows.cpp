@@ -5,94 +5,13 @@
 #include "scriptedserver.h"
 #include "shell.h"
 #include "smtpcapture.h"
+#include "windowdriver.h"
 
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
 using namespace std::chrono_literals;
-
-namespace {
-
-constexpr int R = 10167;
-
-template <typename T = QWidget> T *child(QWidget *window, const char *name)
-{
-    T *w = window->findChild<T *>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no widget %s", name);
-    return w;
-}
-
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
-}
-
-void type(QWidget *window, const char *field, const QString &text)
-{
-    QWidget *w = child(window, field);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->clear();
-    else if (auto *p = qobject_cast<QPlainTextEdit *>(w))
-        p->clear();
-    QTest::keyClicks(w, text);
-}
-
-QString shown(QWidget *window, const char *field)
-{
-    QWidget *w = child(window, field);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        return e->text();
-    if (auto *p = qobject_cast<QPlainTextEdit *>(w))
-        return p->toPlainText();
-    if (auto *l = qobject_cast<QLabel *>(w))
-        return l->text();
-    return {};
-}
-
-void triggerMenu(QWidget *window, const QString &entry)
-{
-    for (QAction *a : child<QMenu>(window, "mnuMenu")->actions()) {
-        if (a->text() == entry) {
-            a->trigger();
-            return;
-        }
-    }
-    qFatal("no menu entry");
-}
-
-// What the next message box said; it is answered with OK.
-struct MessageBoxCatcher
-{
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QTimer timer;
-    MessageBoxCatcher()
-    {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                title = box->windowTitle();
-                text = box->text();
-                icon = box->icon();
-                box->accept();
-                timer.stop();
-            }
-        });
-        timer.start();
-    }
-};
-
-} // namespace
 
 class TestWindows : public QObject
 {
