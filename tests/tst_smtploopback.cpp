@@ -39,7 +39,7 @@ void TestSmtpLoopback::init()
     m_params = {QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"),
                 QStringLiteral("Price \u20ac5"), QStringLiteral("one\r\n.\r\ntwo"), QString()};
     m_session = std::make_unique<SmtpSession>(*m_socket, m_params, m_statusText, *m_status, *m_box,
-                                              SmtpTimeouts{2000ms, 300ms, 600ms});
+                                              SmtpTimeouts{3000ms, 1000ms, 1000ms});
 }
 
 QString TestSmtpLoopback::send(const QString &server)
