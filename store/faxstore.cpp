@@ -64,17 +64,10 @@ QString FaxStore::open(const QString &folder)
         }
     }
 
-    const int fd = m_fs.open(path, true, false);
-    if (fd < 0)
-        return failure(QStringLiteral("Cannot open %1").arg(QDir::toNativeSeparators(path)));
-    if (!m_fs.isRegularFile(fd)) {
-        m_fs.close(fd);
-        return QStringLiteral("Cannot open %1: it is not an ordinary file.")
-            .arg(QDir::toNativeSeparators(path));
-    }
-    m_fd = fd;
+    QString error;
+    m_fd = m_fs.openDataFile(path, error);
     m_folder = folder;
-    return {};
+    return error;
 }
 
 void FaxStore::close()

@@ -1,5 +1,6 @@
 #include "filesystem.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -198,6 +199,22 @@ bool FileSystem::copyFully(int from, qint64 fromOffset, int to, qint64 toOffset,
         done += n;
     }
     return true;
+}
+
+int FileSystem::openDataFile(const QString &path, QString &error)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const int fd = open(path, true, false);
+    if (fd < 0) {
+        error = QStringLiteral("Cannot open %1: %2.").arg(shown, lastSystemError());
+        return -1;
+    }
+    if (!isRegularFile(fd)) {
+        close(fd);
+        error = QStringLiteral("Cannot open %1: it is not an ordinary file.").arg(shown);
+        return -1;
+    }
+    return fd;
 }
 
 QString lastSystemError()

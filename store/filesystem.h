@@ -44,6 +44,9 @@ public:
     qint64 readFully(int fd, char *buf, qint64 len, qint64 offset);
     // Writes all `len` bytes; false on any failure or short write.
     bool writeFully(int fd, const char *buf, qint64 len, qint64 offset);
+    // Opens (creating if missing) an ordinary file for the whole run: the
+    // descriptor, or -1 with `error` saying in words why not.
+    int openDataFile(const QString &path, QString &error);
     // Copies exactly `len` bytes; false on any failure or premature end.
     bool copyFully(int from, qint64 fromOffset, int to, qint64 toOffset, qint64 len);
 };

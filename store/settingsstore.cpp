@@ -35,18 +35,9 @@ SettingsStore::~SettingsStore()
 QString SettingsStore::open(const QString &folder)
 {
     close();
-    const QString path = QDir(folder).filePath(FileName);
-    const int fd = m_fs.open(path, true, false);
-    if (fd < 0)
-        return QStringLiteral("Cannot open %1: %2.")
-            .arg(QDir::toNativeSeparators(path), lastSystemError());
-    if (!m_fs.isRegularFile(fd)) {
-        m_fs.close(fd);
-        return QStringLiteral("Cannot open %1: it is not an ordinary file.")
-            .arg(QDir::toNativeSeparators(path));
-    }
-    m_fd = fd;
-    return {};
+    QString error;
+    m_fd = m_fs.openDataFile(QDir(folder).filePath(FileName), error);
+    return error;
 }
 
 void SettingsStore::close()

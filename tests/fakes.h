@@ -115,14 +115,24 @@ inline void writeBytes(const QString &path, const QByteArray &bytes)
         qFatal("cannot write test file");
 }
 
+// Text cut or padded with spaces to a field's width.
+inline QByteArray field(const QByteArray &s, int width)
+{
+    return s.left(width) + QByteArray(qMax(0, width - int(s.size())), ' ');
+}
+
+// A settings record built byte by byte, independently of SettingsStore.
+inline QByteArray settingsBytes(const QByteArray &reserved, const QByteArray &server,
+                                const QByteArray &email, const QByteArray &acod)
+{
+    return field(reserved, 20) + field(server, 100) + field(email, 100) + field(acod, 30);
+}
+
 // A record built byte by byte, independently of FaxRecord.
 inline QByteArray recordBytes(const QByteArray &to, const QByteArray &fax = {},
                               const QByteArray &subject = {}, const QByteArray &message = {},
                               qint16 tag = 0)
 {
-    auto field = [](const QByteArray &s, int width) {
-        return s.left(width) + QByteArray(qMax(0, width - int(s.size())), ' ');
-    };
     QByteArray r;
     r.append(char(tag & 0xff)).append(char((tag >> 8) & 0xff));
     r += field(to, 50) + field(fax, 15) + field(subject, 100) + field(message, 10000);

@@ -14,19 +14,6 @@ private Q_SLOTS:
     void loadKeepsPadAndLeadingSpaces();
 };
 
-namespace {
-
-QByteArray settingsBytes(const QByteArray &reserved, const QByteArray &server,
-                         const QByteArray &email, const QByteArray &acod)
-{
-    auto field = [](const QByteArray &s, int width) {
-        return s.left(width) + QByteArray(qMax(0, width - int(s.size())), ' ');
-    };
-    return field(reserved, 20) + field(server, 100) + field(email, 100) + field(acod, 30);
-}
-
-} // namespace
-
 void TestSettingsStore::emptyFileReadsBlank()
 {
     QTemporaryDir dir;

@@ -81,9 +81,9 @@ void TestStartup::loadsRecordOneAndSettings()
     QTemporaryDir dir;
     writeBytes(dir.filePath(QStringLiteral("faxes.db")),
                recordBytes("first") + recordBytes("second"));
-    writeBytes(dir.filePath(QStringLiteral("qln.db")),
-               QByteArray(20, 'r') + QByteArray("smtp.example").leftJustified(100) +
-                   QByteArray("me@example").leftJustified(100) + QByteArray(30, 'c'));
+    writeBytes(
+        dir.filePath(QStringLiteral("qln.db")),
+        settingsBytes(QByteArray(20, 'r'), "smtp.example", "me@example", QByteArray(30, 'c')));
     const QByteArray settingsBefore = fileBytes(dir.filePath(QStringLiteral("qln.db")));
     Run run;
     QVERIFY(run.start(dir.path()).error.isEmpty());

@@ -279,13 +279,9 @@ void TestWindows::settingsLifecycle()
 {
     ScriptedServer server;
     QVERIFY(server.listening);
-    writeBytes(path("qln.db"), QByteArray(20, ' ') +
-                                   QStringLiteral("127.0.0.1:%1")
-                                       .arg(server.server.serverPort())
-                                       .toLatin1()
-                                       .leftJustified(100) +
-                                   QByteArray("me@example.org").leftJustified(100) +
-                                   QByteArray(30, ' '));
+    writeBytes(path("qln.db"),
+               settingsBytes({}, "127.0.0.1:" + QByteArray::number(server.server.serverPort()),
+                             "me@example.org", {}));
     auto shell = startShell();
     frmMain *w = shell->mainWindow();
     type(w, "txtTo", QStringLiteral("Jane"));
@@ -370,10 +366,7 @@ void TestWindows::socketErrorShowsMessageBox()
         QVERIFY(probe.listen(QHostAddress::LocalHost));
         port = probe.serverPort();
     }
-    writeBytes(path("qln.db"),
-               QByteArray(20, ' ') +
-                   QStringLiteral("127.0.0.1:%1").arg(port).toLatin1().leftJustified(100) +
-                   QByteArray(130, ' '));
+    writeBytes(path("qln.db"), settingsBytes({}, "127.0.0.1:" + QByteArray::number(port), {}, {}));
     auto shell = startShell();
     frmMain *w = shell->mainWindow();
     type(w, "txtTo", QStringLiteral("someone@example.org"));
