@@ -1,5 +1,6 @@
 #include "providers.h"
 
+#include "address.h"
 #include "text.h"
 
 namespace providers {
@@ -66,29 +67,33 @@ const QList<Row> &table()
     return list;
 }
 
-std::optional<Addressed> addressFax(const QString &provider, const QString &to, const QString &fax,
-                                    const QString &acod, const QString &message)
+std::optional<Addressed> addressFax(const QString &provider, const QString &to,
+                                    const QString &faxDigits, const QString &acod,
+                                    const QString &message)
 {
     const QString at = QStringLiteral("@");
     for (const Provider &p : rows()) {
         if (p.row.name != provider)
             continue;
-        Addressed a{QString(), p.wrapsMessage ? clickFaxMessage(acod, to, message) : message};
+        Addressed a{QString(), p.wrapsMessage ? clickFaxMessage(acod, to, message) : message, to};
         switch (p.form) {
         case Form::NameAtFaxDotGateway:
-            a.recipient = to + at + fax + QStringLiteral(".") + p.row.gateway;
+            a.name = address::localPart(to);
+            a.recipient = a.name + at + faxDigits + QStringLiteral(".") + p.row.gateway;
             break;
         case Form::FaxAtGateway:
-            a.recipient = fax + at + p.row.gateway;
+            a.recipient = faxDigits + at + p.row.gateway;
             break;
         case Form::ShortNameDotFaxAtGateway:
-            a.recipient = to.left(22) + QStringLiteral(".") + fax + at + p.row.gateway;
+            a.name = address::localPart(to);
+            a.recipient = address::localPart(a.name, 22) + QStringLiteral(".") + faxDigits + at +
+                          p.row.gateway;
             break;
         }
         return a;
     }
-    if (provider.contains(u'.') && !provider.contains(u' '))
-        return Addressed{fax + at + text::trim(provider), message};
+    if (address::isDomain(provider))
+        return Addressed{faxDigits + at + provider, message, to};
     return std::nullopt;
 }
 

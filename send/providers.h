@@ -23,13 +23,17 @@ struct Addressed
 {
     QString recipient;
     QString message;
+    // The name as the address holds it, or as given when the address holds
+    // none; the window shows it.
+    QString name;
 };
 
 // The recipient address, and the message as the gateway wants it, for a fax
-// to `fax`. `provider` is compared exactly with the table; a text that is
-// not in it but contains a "." and no space is itself taken as a gateway
-// domain. Nothing for any other text.
-std::optional<Addressed> addressFax(const QString &provider, const QString &to, const QString &fax,
-                                    const QString &acod, const QString &message);
+// to the number `faxDigits`. `provider` is compared exactly with the table;
+// a text that is not in it but is a domain name is itself taken as a
+// gateway domain. Nothing for any other text.
+std::optional<Addressed> addressFax(const QString &provider, const QString &to,
+                                    const QString &faxDigits, const QString &acod,
+                                    const QString &message);
 
 } // namespace providers

@@ -1,20 +1,12 @@
 #include "sendcommand.h"
 
+#include "address.h"
 #include "fields.h"
 #include "providers.h"
 #include "sendparams.h"
 #include "smtpsession.h"
 #include "text.h"
 #include "userinterface.h"
-
-namespace {
-
-bool hasLineBreak(const QString &s)
-{
-    return s.contains(u'\r') || s.contains(u'\n');
-}
-
-} // namespace
 
 void sendCommand(DocumentFields &document, SettingsFields &settings, StatusLine &lblStatus,
                  SendParams &params, QString &statusText, SmtpSession &session)
@@ -43,19 +35,28 @@ void sendCommand(DocumentFields &document, SettingsFields &settings, StatusLine 
 
     QString recipient = to;
     if (!fax.isEmpty()) {
+        const std::optional<QString> digits = address::faxDigits(fax);
+        if (!digits)
+            return refuse(QStringLiteral(
+                "Not sent: the fax number may hold only digits, spaces and + - . / ( )"));
         const QString provider = settings.text(SettingsField::Provider);
         const auto addressed = providers::addressFax(
-            provider, to, fax, settings.text(SettingsField::Acod), params.message);
+            provider, to, *digits, settings.text(SettingsField::Acod), params.message);
         if (!addressed)
             return refuse(QStringLiteral("Unknown provider: ") + provider);
+        document.setText(DocField::To, addressed->name);
         recipient = addressed->recipient;
         params.message = addressed->message;
     }
-    if (hasLineBreak(recipient))
-        return refuse(QStringLiteral("Not sent: the recipient address contains a line break."));
-    if (hasLineBreak(params.sender))
-        return refuse(
-            QStringLiteral("Not sent: the e-mail address in Settings contains a line break."));
+    // Only a plain address can go on the wire: no line break, no bracket,
+    // no 8-bit byte can end a command or start another.
+    if (recipient.isEmpty())
+        return refuse(QStringLiteral("Not sent: type an e-mail address in To, or a fax number"));
+    if (!address::isEmailAddress(recipient))
+        return refuse(QStringLiteral("Not sent: ") + recipient +
+                      QStringLiteral(" is not an e-mail address"));
+    if (!address::isEmailAddress(params.sender))
+        return refuse(QStringLiteral("Not sent: the e-mail address in Settings is not valid"));
     params.recipient = recipient;
 
     lblStatus.setStatus(QStringLiteral("Sending"));

@@ -10,7 +10,8 @@ struct SendParams;
 // The Send button: cleans the To and Fax fields in place, addresses the fax
 // through the chosen provider (or sends plain e-mail when there is no fax
 // number) and starts the SMTP exchange. Refuses, with the reason in the
-// status line, while an exchange is running, for a provider it does not
-// know, and for an address holding a line break.
+// status line, while an exchange is running, for a fax number that is not
+// one, for a provider it does not know, and for a recipient or sender that
+// is not a plain e-mail address.
 void sendCommand(DocumentFields &document, SettingsFields &settings, StatusLine &lblStatus,
                  SendParams &params, QString &statusText, SmtpSession &session);

@@ -19,6 +19,11 @@ private Q_SLOTS:
     void providers();
     void providerListOrder();
     void cleansFieldsInPlace();
+    void faxNumbers_data();
+    void faxNumbers();
+    void namesInAddresses_data();
+    void namesInAddresses();
+    void plainEmail_data();
     void plainEmail();
     void refusals_data();
     void refusals();
@@ -62,48 +67,85 @@ void TestSendCommand::providers_data()
 {
     QTest::addColumn<QString>("provider");
     QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("fax");
     QTest::addColumn<QString>("recipient");
+    QTest::addColumn<QString>("shownTo");
     QTest::addColumn<QString>("message");
     const QString plain = QStringLiteral("Dear Sir,\r\nhello");
     QTest::newRow("TPC.NET") << "TPC.NET"
                              << "Jane Doe "
-                             << "Jane_Doe@5551234.tpc.example" << plain;
+                             << " 5551234"
+                             << "Jane_Doe@5551234.tpc.example"
+                             << "Jane_Doe" << plain;
+    QTest::newRow("TPC.NET as printed") << "TPC.NET"
+                                        << "Jane Doe"
+                                        << "0123 456 789"
+                                        << "Jane_Doe@0123456789.tpc.example"
+                                        << "Jane_Doe" << plain;
     QTest::newRow("FaxMate") << "FaxMate"
-                             << "Jane"
-                             << "Jane@5551234.faxmate.example" << plain;
+                             << "Zo\u00eb M\u00fcller"
+                             << "+1 (555) 123-4567"
+                             << "Zoe_Muller@15551234567.faxmate.example"
+                             << "Zoe_Muller" << plain;
     QTest::newRow("Fax1") << "Fax1"
-                          << "Jane"
-                          << "5551234@fax1.example" << plain;
+                          << "Zo\u00eb M\u00fcller"
+                          << "030/123-456"
+                          << "030123456@fax1.example"
+                          << "Zo\u00eb_M\u00fcller" << plain;
     QTest::newRow("AnyFaxAnyWhere") << "AnyFaxAnyWhere"
                                     << "Jane"
-                                    << "5551234@anyfaxanywhere.example" << plain;
+                                    << "555.123.4567"
+                                    << "5551234567@anyfaxanywhere.example"
+                                    << "Jane" << plain;
     QTest::newRow("Faxaway short") << "Faxaway"
                                    << "Jane"
-                                   << "Jane.5551234@faxaway.example" << plain;
+                                   << "5551234"
+                                   << "Jane.5551234@faxaway.example"
+                                   << "Jane" << plain;
     QTest::newRow("Faxaway cut to 22") << "Faxaway"
                                        << "Bartholomew Fitzgerald Smith"
-                                       << "Bartholomew_Fitzgerald.5551234@faxaway.example" << plain;
+                                       << "5551234"
+                                       << "Bartholomew_Fitzgerald.5551234@faxaway.example"
+                                       << "Bartholomew_Fitzgerald_Smith" << plain;
+    QTest::newRow("Faxaway cut after cleaning") << "Faxaway"
+                                                << "\u00c6r\u00f8 Stra\u00dfe-L\u00fcdenscheidt"
+                                                << "5551234"
+                                                << "AEro_Strasse-Ludensche.5551234@faxaway.example"
+                                                << "AEro_Strasse-Ludenscheidt" << plain;
+    QTest::newRow("Faxaway cut ending in a dot") << "Faxaway"
+                                                 << "abcdefghijklmnopqrstu.x"
+                                                 << "5551234"
+                                                 << "abcdefghijklmnopqrstu_.5551234@faxaway.example"
+                                                 << "abcdefghijklmnopqrstu.x" << plain;
     QTest::newRow("ClickFax")
         << "ClickFax"
-        << "Jane"
+        << "Zo\u00eb M\u00fcller"
+        << "5551234"
         << "5551234@clickfax.example"
-        << "{nocover=0}\n{compcode=AC-42}\n{to=Jane}\n{body=Dear Sir,\r\nhello}";
-    QTest::newRow("gateway domain typed in") << "fax.gateway.example"
+        << "Zo\u00eb_M\u00fcller"
+        << "{nocover=0}\n{compcode=AC-42}\n{to=Zo\u00eb_M\u00fcller}\n{body=Dear Sir,\r\nhello}";
+    QTest::newRow("gateway domain typed in") << "fax.gateway-1.example"
                                              << "Jane"
-                                             << "5551234@fax.gateway.example" << plain;
+                                             << "(555) 1234"
+                                             << "5551234@fax.gateway-1.example"
+                                             << "Jane" << plain;
 }
 
 void TestSendCommand::providers()
 {
     QFETCH(QString, provider);
     QFETCH(QString, to);
+    QFETCH(QString, fax);
     QFETCH(QString, recipient);
+    QFETCH(QString, shownTo);
     QFETCH(QString, message);
     m_settings.setText(SettingsField::Provider, provider);
     m_doc.setText(DocField::To, to);
-    m_doc.setText(DocField::Fax, QStringLiteral(" 5551234"));
+    m_doc.setText(DocField::Fax, fax);
     press();
     QCOMPARE(m_params.recipient, recipient);
+    QCOMPARE(m_doc.text(DocField::To), shownTo);
+    QCOMPARE(m_doc.text(DocField::Fax), text::trim(fax)); // as typed, for a later Save
     QCOMPARE(m_params.message, message);
     QCOMPARE(m_params.sender, QStringLiteral("me@example.org"));
     QCOMPARE(m_params.subject, QStringLiteral("Offer"));
@@ -131,18 +173,145 @@ void TestSendCommand::cleansFieldsInPlace()
     press();
     QCOMPARE(m_doc.text(DocField::To), QStringLiteral("John__Smith"));
     QCOMPARE(m_doc.text(DocField::Fax), QStringLiteral("0123 456"));
-    QCOMPARE(m_params.recipient, QStringLiteral("John__Smith@0123 456.tpc.example"));
+    QCOMPARE(m_params.recipient, QStringLiteral("John__Smith@0123456.tpc.example"));
+}
+
+void TestSendCommand::faxNumbers_data()
+{
+    QTest::addColumn<QString>("fax");
+    QTest::addColumn<QString>("recipient"); // empty: refused
+    QTest::newRow("spaces") << "0123 456 789"
+                            << "0123456789@fax1.example";
+    QTest::newRow("plus, brackets, dash") << "+1 (555) 123-4567"
+                                          << "15551234567@fax1.example";
+    QTest::newRow("slash") << "030/123-456"
+                           << "030123456@fax1.example";
+    QTest::newRow("dots") << "555.123.4567"
+                          << "5551234567@fax1.example";
+    QTest::newRow("plus after spaces") << "  +44 20 7946 0000"
+                                       << "442079460000@fax1.example";
+    QTest::newRow("letters") << "555-FAX-NOW"
+                             << "";
+    QTest::newRow("at sign") << "555@evil.example"
+                             << "";
+    QTest::newRow("second plus") << "+1 +555"
+                                 << "";
+    QTest::newRow("plus inside") << "555+1"
+                                 << "";
+    QTest::newRow("line break") << "555\nDATA"
+                                << "";
+    QTest::newRow("tab") << "555\t1"
+                         << "";
+    QTest::newRow("no digit") << "+ (-) / ."
+                              << "";
+    QTest::newRow("other digits") << "\uff15\uff15\uff15"
+                                  << "";
+}
+
+void TestSendCommand::faxNumbers()
+{
+    QFETCH(QString, fax);
+    QFETCH(QString, recipient);
+    m_settings.setText(SettingsField::Provider, QStringLiteral("Fax1"));
+    m_doc.setText(DocField::To, QStringLiteral("Jane"));
+    m_doc.setText(DocField::Fax, fax);
+    press();
+    QCOMPARE(m_doc.text(DocField::Fax), text::trim(fax));
+    if (recipient.isEmpty()) {
+        QCOMPARE(m_status.text,
+                 QStringLiteral(
+                     "Not sent: the fax number may hold only digits, spaces and + - . / ( )"));
+        QCOMPARE(m_socket.connects, 0);
+    } else {
+        QCOMPARE(m_params.recipient, recipient);
+        QCOMPARE(m_socket.connects, 1);
+    }
+}
+
+void TestSendCommand::namesInAddresses_data()
+{
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("localPart");
+    QTest::newRow("accents") << "Zo\u00eb M\u00fcller"
+                             << "Zoe_Muller";
+    QTest::newRow("accent typed apart") << "Zoe\u0308"
+                                        << "Zoe";
+    QTest::newRow("letters without accents to drop")
+        << "Wei\u00df \u00c6r\u00f8 \u0141\u00f3d\u017a \u00deor"
+        << "Weiss_AEro_Lodz_Thor";
+    QTest::newRow("every atext special") << "a!#$%&'*+-/=?^_`{|}~b"
+                                         << "a!#$%&'*+-/=?^_`{|}~b";
+    QTest::newRow("specials an address cannot hold") << "a(b)c,d;e:f<g>h@i[j]k\"l\\m"
+                                                     << "a_b_c_d_e_f_g_h_i_j_k_l_m";
+    QTest::newRow("line break") << "Jane\r\nRCPT TO:<x@evil.example>"
+                                << "Jane__RCPT_TO__x_evil.example_";
+    QTest::newRow("dots at the ends and doubled") << ".J..R. Doe."
+                                                  << "_J._R._Doe_";
+    QTest::newRow("other scripts and emoji") << "\u0418\u0432\u0430\u043d \U0001F600"
+                                             << "______";
+    QTest::newRow("cut to 64") << QString(70, u'x') << QString(64, u'x');
+}
+
+void TestSendCommand::namesInAddresses()
+{
+    QFETCH(QString, to);
+    QFETCH(QString, localPart);
+    m_doc.setText(DocField::To, to);
+    m_doc.setText(DocField::Fax, QStringLiteral("555"));
+    press();
+    QCOMPARE(m_doc.text(DocField::To), localPart);
+    QCOMPARE(m_params.recipient, localPart + QStringLiteral("@555.tpc.example"));
+    QCOMPARE(m_status.text, QStringLiteral("Sending"));
+}
+
+void TestSendCommand::plainEmail_data()
+{
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("recipient"); // empty: refused
+    QTest::newRow("plain") << " jane@example.org "
+                           << "jane@example.org";
+    QTest::newRow("dots, plus, apostrophe") << "o'brien.j+fax@mail.example.co.uk"
+                                            << "o'brien.j+fax@mail.example.co.uk";
+    QTest::newRow("space becomes underscore") << "friend @example.org"
+                                              << "friend_@example.org";
+    QTest::newRow("no domain") << "jane"
+                               << "";
+    QTest::newRow("no dot in domain") << "jane@localhost"
+                                      << "";
+    QTest::newRow("two at signs") << "jane@@example.org"
+                                  << "";
+    QTest::newRow("8-bit") << "j\u00e4ne@example.org"
+                           << "";
+    QTest::newRow("space in domain") << "jane@exa mple.org"
+                                     << "";
+    QTest::newRow("dot at end of local part") << "jane.@example.org"
+                                              << "";
+    QTest::newRow("empty label") << "jane@example..org"
+                                 << "";
+    QTest::newRow("angle brackets") << "<jane@example.org>"
+                                    << "";
+    QTest::newRow("local part over 64") << QString(65, u'j') + QStringLiteral("@example.org") << "";
 }
 
 void TestSendCommand::plainEmail()
 {
+    QFETCH(QString, to);
+    QFETCH(QString, recipient);
     m_settings.setText(SettingsField::Provider, QStringLiteral("nonsense"));
-    m_doc.setText(DocField::To, QStringLiteral(" friend @example.org"));
+    m_doc.setText(DocField::To, to);
     m_doc.setText(DocField::Fax, QStringLiteral("   "));
     press();
-    QCOMPARE(m_params.recipient, QStringLiteral("friend_@example.org"));
     QCOMPARE(m_doc.text(DocField::Fax), QString());
-    QCOMPARE(m_socket.connects, 1);
+    if (recipient.isEmpty()) {
+        const QString shown = m_doc.text(DocField::To);
+        QCOMPARE(m_status.text, QStringLiteral("Not sent: ") + shown +
+                                    QStringLiteral(" is not an e-mail address"));
+        QCOMPARE(m_socket.connects, 0);
+    } else {
+        QCOMPARE(m_params.recipient, recipient);
+        QCOMPARE(m_doc.text(DocField::To), recipient);
+        QCOMPARE(m_socket.connects, 1);
+    }
 }
 
 void TestSendCommand::refusals_data()
@@ -168,20 +337,44 @@ void TestSendCommand::refusals_data()
     QTest::newRow("empty provider") << ""
                                     << "Jane"
                                     << "555" << me << "Unknown provider: ";
+    QTest::newRow("digits only")
+        << "TPC.NET"
+        << "Jane"
+        << "555-SALE" << me
+        << "Not sent: the fax number may hold only digits, spaces and + - . / ( )";
+    QTest::newRow("domain with underscore") << "fax_gw.example"
+                                            << "Jane"
+                                            << "555" << me << "Unknown provider: fax_gw.example";
+    QTest::newRow("domain with empty label") << "fax..example"
+                                             << "Jane"
+                                             << "555" << me << "Unknown provider: fax..example";
+    QTest::newRow("no name for the address")
+        << "TPC.NET"
+        << ""
+        << "555" << me << "Not sent: @555.tpc.example is not an e-mail address";
     QTest::newRow("line break in To")
         << "TPC.NET"
         << "x@y.example>\r\nRCPT TO:<z@evil.example"
-        << "" << me << "Not sent: the recipient address contains a line break.";
+        << "" << me << "Not sent: x@y.example>\r\nRCPT_TO:<z@evil.example is not an e-mail address";
+    QTest::newRow("nothing in To or Fax")
+        << "TPC.NET"
+        << "  "
+        << "" << me << "Not sent: type an e-mail address in To, or a fax number";
     QTest::newRow("line break in fax")
         << "Fax1"
         << "Jane"
-        << "555\nDATA" << me << "Not sent: the recipient address contains a line break.";
-    QTest::newRow("line break in sender")
-        << "Fax1"
-        << "Jane"
-        << "555"
-        << "me@x\r\nQUIT"
-        << "Not sent: the e-mail address in Settings contains a line break.";
+        << "555\nDATA" << me
+        << "Not sent: the fax number may hold only digits, spaces and + - . / ( )";
+    const QList<QPair<const char *, QString>> senders = {
+        {"line break", QStringLiteral("me@x\r\nQUIT")},
+        {"empty", QString()},
+        {"no domain", QStringLiteral("me")},
+        {"bracket", QStringLiteral("me@example.org>")}};
+    for (const auto &[what, email] : senders)
+        QTest::addRow("sender: %s", what)
+            << "Fax1"
+            << "Jane"
+            << "555" << email << "Not sent: the e-mail address in Settings is not valid";
 }
 
 void TestSendCommand::refusals()
@@ -204,7 +397,7 @@ void TestSendCommand::refusals()
 
 void TestSendCommand::busyRefusesBeforeTouchingAnything()
 {
-    m_doc.setText(DocField::To, QStringLiteral("first"));
+    m_doc.setText(DocField::To, QStringLiteral("first@example.org"));
     press();
     QVERIFY(m_session->isBusy());
     const SendParams running = m_params;

@@ -366,7 +366,8 @@ void TestWindows::socketErrorShowsMessageBox()
         QVERIFY(probe.listen(QHostAddress::LocalHost));
         port = probe.serverPort();
     }
-    writeBytes(path("qln.db"), settingsBytes({}, "127.0.0.1:" + QByteArray::number(port), {}, {}));
+    writeBytes(path("qln.db"),
+               settingsBytes({}, "127.0.0.1:" + QByteArray::number(port), "me@example.org", {}));
     auto shell = startShell();
     frmMain *w = shell->mainWindow();
     type(w, "txtTo", QStringLiteral("someone@example.org"));
