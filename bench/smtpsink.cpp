@@ -1,94 +1,194 @@
-// A minimal SMTP sink for the send benchmark: accepts one connection at a
-// time on a loopback port, answers every command at once and discards the
-// message. Prints its port, then serves until killed.
+// The SMTP server of the send benchmark: accepts connections on a loopback
+// port, answers every command and discards the message. It offers
+// PIPELINING, 8BITMIME and SIZE; given a certificate, STARTTLS, and after it
+// AUTH PLAIN and LOGIN, taking any password.
+//
+// Usage: bench_smtpsink [--delay MS] [--tls CERT KEY]
+// Prints its port, then, for every connection that ends, "waits N": how
+// many times the client had to wait for the server. Each such round trip
+// is delayed by MS milliseconds, as a distant server would be.
 
-#include <arpa/inet.h>
+#include <QCoreApplication>
+#include <QFile>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslSocket>
+#include <QTcpServer>
+#include <QTimer>
+
 #include <cstdio>
-#include <cstring>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <string>
-#include <strings.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
-bool say(int fd, const char *line)
+struct Options
 {
-    const size_t n = std::strlen(line);
-    return ::send(fd, line, n, MSG_NOSIGNAL) == ssize_t(n);
-}
+    int delay = 0;
+    QSslConfiguration tls; // null: no STARTTLS
+};
 
-void serve(int fd)
+class Connection : public QObject
 {
-    const int one = 1;
-    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-    if (!say(fd, "220 sink ready\r\n"))
-        return;
-    std::string buffer;
-    bool inData = false;
-    char chunk[65536];
-    for (;;) {
-        const ssize_t got = ::recv(fd, chunk, sizeof chunk, 0);
-        if (got <= 0)
-            return;
-        buffer.append(chunk, size_t(got));
+public:
+    Connection(qintptr descriptor, const Options &options) : m_options(options)
+    {
+        m_socket.setParent(this);
+        m_socket.setSocketDescriptor(descriptor);
+        m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        connect(&m_socket, &QSslSocket::readyRead, this, &Connection::onRead);
+        connect(&m_socket, &QSslSocket::disconnected, this, &Connection::finish);
+        m_flush.setSingleShot(true);
+        connect(&m_flush, &QTimer::timeout, this, &Connection::flush);
+        reply("220 sink ready");
+    }
+
+private:
+    // Replies wait, gathered, until the round trip's delay is over.
+    void reply(const QByteArray &line)
+    {
+        m_pending += line + "\r\n";
+        if (!m_flush.isActive())
+            m_flush.start(m_options.delay);
+    }
+
+    void flush()
+    {
+        ++m_waits;
+        m_socket.write(std::exchange(m_pending, QByteArray()));
+        if (m_startTls) {
+            m_startTls = false;
+            m_socket.setSslConfiguration(m_options.tls);
+            m_socket.startServerEncryption();
+        }
+        if (m_quit)
+            m_socket.disconnectFromHost();
+    }
+
+    void onRead()
+    {
+        m_buffer += m_socket.readAll();
         for (;;) {
-            if (inData) {
-                const size_t end = buffer.find("\r\n.\r\n");
-                if (end == std::string::npos)
-                    break;
-                buffer.erase(0, end + 5);
-                inData = false;
-                if (!say(fd, "250 queued\r\n"))
+            if (m_inData) {
+                const qsizetype end = m_buffer.indexOf("\r\n.\r\n");
+                if (end < 0)
                     return;
+                m_buffer.remove(0, end + 5);
+                m_inData = false;
+                reply("250 queued");
                 continue;
             }
-            const size_t end = buffer.find("\r\n");
-            if (end == std::string::npos)
-                break;
-            const std::string line = buffer.substr(0, end);
-            auto is = [&line](const char *verb) { return strncasecmp(line.c_str(), verb, 4) == 0; };
-            buffer.erase(0, end + 2);
-            if (is("DATA")) {
-                inData = true;
-                // the terminator search needs the line break before the dot
-                buffer.insert(0, "\r\n");
-                if (!say(fd, "354 go ahead\r\n"))
-                    return;
-            } else if (is("QUIT")) {
-                say(fd, "221 bye\r\n");
+            const qsizetype end = m_buffer.indexOf("\r\n");
+            if (end < 0)
                 return;
-            } else if (!say(fd, "250 ok\r\n")) {
-                return;
-            }
+            const QByteArray line = m_buffer.left(end);
+            m_buffer.remove(0, end + 2);
+            command(line);
         }
     }
+
+    void command(const QByteArray &line)
+    {
+        const QByteArray verb = line.left(4).toUpper();
+        if (m_login > 0) {
+            reply(--m_login > 0 ? "334 UGFzc3dvcmQ6" : "235 2.7.0 signed in");
+        } else if (verb == "EHLO") {
+            const bool encrypted = m_socket.isEncrypted();
+            reply("250-sink");
+            reply("250-PIPELINING");
+            reply("250-8BITMIME");
+            if (!m_options.tls.isNull() && !encrypted)
+                reply("250-STARTTLS");
+            if (encrypted)
+                reply("250-AUTH PLAIN LOGIN");
+            reply("250 SIZE 10000000");
+        } else if (verb == "STAR") {
+            reply("220 go ahead");
+            m_startTls = true;
+        } else if (verb == "AUTH") {
+            if (line.toUpper().startsWith("AUTH LOGIN")) {
+                m_login = 2;
+                reply("334 VXNlcm5hbWU6");
+            } else {
+                reply("235 2.7.0 signed in");
+            }
+        } else if (verb == "DATA") {
+            m_inData = true;
+            // the terminator search needs the line break before the dot
+            m_buffer.prepend("\r\n");
+            reply("354 go ahead");
+        } else if (verb == "QUIT") {
+            reply("221 bye");
+            m_quit = true;
+        } else {
+            reply("250 ok");
+        }
+    }
+
+    void finish()
+    {
+        std::printf("waits %d\n", m_waits);
+        std::fflush(stdout);
+        deleteLater();
+    }
+
+    const Options &m_options;
+    QSslSocket m_socket;
+    QTimer m_flush;
+    QByteArray m_buffer;
+    QByteArray m_pending;
+    int m_waits = 0;
+    int m_login = 0; // AUTH LOGIN lines still to come
+    bool m_inData = false;
+    bool m_startTls = false;
+    bool m_quit = false;
+};
+
+class Sink : public QTcpServer
+{
+public:
+    explicit Sink(const Options &options) : m_options(options) {}
+
+protected:
+    void incomingConnection(qintptr descriptor) override { new Connection(descriptor, m_options); }
+
+private:
+    const Options &m_options;
+};
+
+QSslConfiguration serverTls(const QString &certFile, const QString &keyFile)
+{
+    QFile cert(certFile);
+    QFile key(keyFile);
+    if (!cert.open(QIODevice::ReadOnly) || !key.open(QIODevice::ReadOnly))
+        return {};
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificateChain(QSslCertificate::fromDevice(&cert));
+    tls.setPrivateKey(QSslKey(&key, QSsl::Ec));
+    tls.setPeerVerifyMode(QSslSocket::VerifyNone);
+    return tls;
 }
 
 } // namespace
 
-int main()
+int main(int argc, char *argv[])
 {
-    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof addr;
-    if (listener < 0 || ::bind(listener, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0 ||
-        ::listen(listener, 16) != 0 ||
-        ::getsockname(listener, reinterpret_cast<sockaddr *>(&addr), &len) != 0) {
-        std::perror("smtpsink");
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    Options options;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == QStringLiteral("--delay") && i + 1 < args.size()) {
+            options.delay = args[++i].toInt();
+        } else if (args[i] == QStringLiteral("--tls") && i + 2 < args.size()) {
+            options.tls = serverTls(args[i + 1], args[i + 2]);
+            i += 2;
+        }
+    }
+    Sink sink(options);
+    if (!sink.listen(QHostAddress::LocalHost)) {
+        std::fprintf(stderr, "smtpsink: %s\n", qPrintable(sink.errorString()));
         return 1;
     }
-    std::printf("%d\n", ntohs(addr.sin_port));
+    std::printf("%d\n", sink.serverPort());
     std::fflush(stdout);
-    for (;;) {
-        const int fd = ::accept(listener, nullptr, nullptr);
-        if (fd < 0)
-            continue;
-        serve(fd);
-        ::close(fd);
-    }
+    return app.exec();
 }

@@ -1,5 +1,7 @@
 #include "smtpsession.h"
 
+#include "clientname.h"
+#include "codec.h"
 #include "serveraddress.h"
 #include "smtpsocket.h"
 #include "text.h"
@@ -16,48 +18,17 @@ bool isContinuation(QStringView line)
            line[3] == u'-';
 }
 
-bool accepted(QStringView code)
-{
-    return code == u"220" || code == u"250" || code == u"354";
-}
-
-// Servers refuse lines over 1,000 bytes with the line break, and a long
-// paragraph typed without breaks is common. Such a line is broken after its
-// last space that fits, or at the limit when there is none; one byte is
-// kept free for a leading dot.
-QList<QStringView> foldLine(QStringView line)
-{
-    constexpr qsizetype limit = 997;
-    QList<QStringView> pieces;
-    while (line.size() > limit) {
-        const qsizetype space = line.left(limit).lastIndexOf(u' ');
-        const qsizetype cut = space > 0 ? space + 1 : limit;
-        pieces.append(line.left(cut));
-        line = line.mid(cut);
-    }
-    pieces.append(line);
-    return pieces;
-}
-
-QString greetingName(const QString &sender)
-{
-    const QString address = text::trim(sender);
-    const qsizetype at = address.indexOf(u'@');
-    const QString name = at >= 0 ? address.left(at) : address;
-    return name.isEmpty() ? QStringLiteral("localhost") : name;
-}
-
 } // namespace
 
 SmtpSession::SmtpSession(SmtpSocket &Winsock1, const SendParams &params, QString &statusText,
                          StatusLine &lblStatus, MessageBox &messageBox, SmtpTimeouts timeouts)
     : m_socket(Winsock1), m_params(params), m_statusText(statusText), m_status(lblStatus),
-      m_messageBox(messageBox), m_timeouts(timeouts)
+      m_messageBox(messageBox), m_timeouts(timeouts), m_machineName(clientname::machineDomainName())
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] {
-        end(m_strState == 6 ? QStringLiteral("Sent OK.")
-                            : QStringLiteral("SMTP Error: no reply from server"));
+        end(m_waiting == Waiting::QuitReply ? QStringLiteral("Sent OK.")
+                                            : QStringLiteral("SMTP Error: no reply from server"));
     });
     connect(&m_socket, &SmtpSocket::connected, this, &SmtpSession::onConnected);
     connect(&m_socket, &SmtpSocket::dataArrival, this, &SmtpSession::Winsock1_DataArrival);
@@ -73,9 +44,10 @@ void SmtpSession::send_mail(const QString &, const QString &, const QString &SMT
         strError = QStringLiteral("Cannot connect to SMTP server");
         return;
     }
-    m_strState = 0;
+    m_waiting = Waiting::Greeting;
     m_received.clear();
     m_lineStart = m_scanFrom = 0;
+    m_capabilities = {};
     m_busy = true;
     m_timer.start(m_timeouts.connect);
 }
@@ -117,73 +89,112 @@ void SmtpSession::Winsock1_DataArrival(qint64)
 
 void SmtpSession::handleReply(const QString &reply)
 {
-    // Once QUIT is out the message has been accepted, whatever the server
-    // answers to QUIT.
-    if (m_strState == 6) {
-        end(QStringLiteral("Sent OK."));
-        return;
-    }
-    if (!accepted(QStringView(reply).left(3))) {
-        end(QStringLiteral("SMTP Error: ") + reply);
-        return;
-    }
-    sendStep();
-    m_status.setStatus(m_statusText);
-}
-
-void SmtpSession::sendStep()
-{
-    switch (m_strState) {
-    case 0:
-        send(QStringLiteral("HELO ") + greetingName(m_params.sender) + crlf);
+    const QStringView code = QStringView(reply).left(3);
+    switch (m_waiting) {
+    case Waiting::Greeting:
+        if (code != u"220")
+            return fail(reply);
+        sendHello(true);
         break;
-    case 1:
-        send(QStringLiteral("MAIL FROM:<") + text::trim(m_params.sender) + QStringLiteral(">") +
-             crlf);
-        break;
-    case 2:
-        send(QStringLiteral("RCPT TO:<") + text::trim(m_params.recipient) + QStringLiteral(">") +
-             crlf);
-        break;
-    case 3:
-        send(QStringLiteral("DATA") + crlf);
-        break;
-    case 4: {
-        QString subject = m_params.subject;
-        subject.replace(u'\r', u' ').replace(u'\n', u' ');
-        send(QStringLiteral("Subject:") + subject + crlf);
-        send(QStringLiteral("To:") + m_params.recipient + crlf);
-        send(crlf); // a header-shaped first line stays part of the message
-        for (QStringView line : text::splitLines(m_params.message)) {
-            for (QStringView piece : foldLine(line)) {
-                QString out;
-                out.reserve(piece.size() + 3);
-                if (piece.startsWith(u'.'))
-                    out += u'.';
-                out += piece;
-                out += crlf;
-                send(out);
-            }
+    case Waiting::HelloReply:
+        if (code == u"250") {
+            m_capabilities =
+                m_extendedHello ? SmtpCapabilities::fromEhloReply(reply) : SmtpCapabilities();
+            afterHello();
+        } else if (m_extendedHello && (code == u"500" || code == u"502" || code == u"504")) {
+            sendHello(false); // a server from before ESMTP
+        } else {
+            fail(reply);
         }
-        send(QStringLiteral(".") + crlf);
         break;
-    }
-    case 5:
-        send(QStringLiteral("QUIT") + crlf);
+    case Waiting::MailReply:
+        if (code != u"250")
+            return fail(reply);
+        if (m_pipelined)
+            m_waiting = Waiting::RcptReply;
+        else
+            send(QStringLiteral("RCPT TO:<") + text::trim(m_params.recipient) + u'>' + crlf,
+                 Waiting::RcptReply);
         break;
+    case Waiting::RcptReply:
+        if (code != u"250" && code != u"251")
+            return fail(reply);
+        if (m_pipelined)
+            m_waiting = Waiting::DataReply;
+        else
+            send(QStringLiteral("DATA") + crlf, Waiting::DataReply);
+        break;
+    case Waiting::DataReply:
+        if (code != u"354")
+            return fail(reply);
+        send(m_message.data + QByteArrayLiteral(".\r\n"), Waiting::MessageReply);
+        break;
+    case Waiting::MessageReply:
+        if (code != u"250")
+            return fail(reply);
+        send(QStringLiteral("QUIT") + crlf, Waiting::QuitReply);
+        break;
+    case Waiting::QuitReply:
+        // Once QUIT is out the message has been accepted, whatever the
+        // server answers to QUIT.
+        return end(QStringLiteral("Sent OK."));
     }
-    ++m_strState;
-    waitForReply();
+    if (m_busy) {
+        m_timer.start(m_waiting == Waiting::MessageReply ? m_timeouts.dataReply : m_timeouts.reply);
+        m_status.setStatus(m_statusText);
+    }
 }
 
-void SmtpSession::send(const QString &line)
+void SmtpSession::sendHello(bool extended)
 {
-    m_socket.sendData(line);
+    m_extendedHello = extended;
+    send((extended ? QStringLiteral("EHLO ") : QStringLiteral("HELO ")) + clientName() + crlf,
+         Waiting::HelloReply);
 }
 
-void SmtpSession::waitForReply()
+void SmtpSession::afterHello()
 {
-    m_timer.start(m_strState == 5 ? m_timeouts.dataReply : m_timeouts.reply);
+    sendEnvelope();
+}
+
+// The message is made now, when it is known whether the server takes 8-bit
+// text and how large a message it takes.
+void SmtpSession::sendEnvelope()
+{
+    m_message =
+        mail::build(m_params, clientName(), m_capabilities.has(u"8BITMIME"), mail::Stamp::now());
+    const qint64 limit = m_capabilities.sizeLimit();
+    if (limit > 0 && m_message.data.size() > limit) {
+        end(QStringLiteral("SMTP Error: the message is larger than the server accepts (%1 bytes)")
+                .arg(limit));
+        return;
+    }
+    QString commands = QStringLiteral("MAIL FROM:<") + text::trim(m_params.sender) + u'>' +
+                       (m_message.eightBit ? QStringLiteral(" BODY=8BITMIME") : QString()) + crlf;
+    // With pipelining the three commands leave together and their replies
+    // are read in order: one wait for the server instead of three.
+    m_pipelined = m_capabilities.has(u"PIPELINING");
+    if (m_pipelined)
+        commands += QStringLiteral("RCPT TO:<") + text::trim(m_params.recipient) + u'>' + crlf +
+                    QStringLiteral("DATA") + crlf;
+    send(commands, Waiting::MailReply);
+}
+
+void SmtpSession::send(const QString &commands, Waiting next)
+{
+    send(cp1252::encode(commands), next);
+}
+
+void SmtpSession::send(const QByteArray &bytes, Waiting next)
+{
+    m_socket.sendData(bytes);
+    m_waiting = next;
+}
+
+QString SmtpSession::clientName() const
+{
+    return m_machineName.isEmpty() ? clientname::addressLiteral(m_socket.localAddress())
+                                   : m_machineName;
 }
 
 void SmtpSession::end(const QString &outcome, const QString &alert)
@@ -206,15 +217,16 @@ void SmtpSession::onClosedByPeer()
 {
     if (!m_busy)
         return;
-    end(m_strState == 6 ? QStringLiteral("Sent OK.")
-                        : QStringLiteral("SMTP Error: connection closed by server"));
+    end(m_waiting == Waiting::QuitReply
+            ? QStringLiteral("Sent OK.")
+            : QStringLiteral("SMTP Error: connection closed by server"));
 }
 
 void SmtpSession::Winsock1_Error(int number, const QString &description)
 {
     if (!m_busy)
         return;
-    if (m_strState == 6) { // the message was accepted before QUIT went out
+    if (m_waiting == Waiting::QuitReply) { // the message was accepted before QUIT went out
         end(QStringLiteral("Sent OK."));
         return;
     }

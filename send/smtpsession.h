@@ -1,5 +1,7 @@
 #pragma once
 
+#include "capabilities.h"
+#include "message.h"
 #include "sendparams.h"
 
 #include <QObject>
@@ -21,15 +23,29 @@ struct SmtpTimeouts
     std::chrono::milliseconds dataReply{600'000};
 };
 
-// One SMTP transaction per Send, driven by the socket's events: greet, name
-// sender and recipient, send the text, quit. The outcome lands in
-// statusText and the status line.
+// One SMTP transaction per Send, driven by the socket's events: greet with
+// EHLO, name sender and recipient (in one write when the server takes
+// pipelining), send the message, quit. The outcome lands in statusText and
+// the status line.
 class SmtpSession : public QObject
 {
     Q_OBJECT
 public:
     // Replies longer than this without an end are refused.
     static constexpr qsizetype MaxReply = 64 * 1024;
+
+    // What the exchange waits for; strState is its number. Once QUIT is
+    // out (QuitReply) the message has been accepted.
+    enum class Waiting : qint16
+    {
+        Greeting = 0,
+        HelloReply = 1,
+        MailReply = 2,
+        RcptReply = 3,
+        DataReply = 4,
+        MessageReply = 5,
+        QuitReply = 6,
+    };
 
     SmtpSession(SmtpSocket &Winsock1, const SendParams &params, QString &statusText,
                 StatusLine &lblStatus, MessageBox &messageBox, SmtpTimeouts timeouts = {});
@@ -41,7 +57,13 @@ public:
 
     // An exchange has started and not yet ended.
     bool isBusy() const { return m_busy; }
-    qint16 strState() const { return m_strState; }
+    qint16 strState() const { return qint16(m_waiting); }
+    // Bytes of an unfinished reply held; never over MaxReply.
+    qsizetype heldReplyBytes() const { return m_received.size(); }
+
+    // The name to greet with; the machine's fully qualified domain name
+    // unless set. With none the greeting names the connection's address.
+    void setMachineName(const QString &name) { m_machineName = name; }
 
     void Winsock1_DataArrival(qint64 bytesTotal);
     void Winsock1_Error(int number, const QString &description);
@@ -54,12 +76,17 @@ private:
     void onConnected();
     void onClosedByPeer();
     void handleReply(const QString &reply);
-    void sendStep();
-    void send(const QString &line);
+    void sendHello(bool extended);
+    void afterHello();
+    void sendEnvelope();
+    // Sends in one write and waits for `next`.
+    void send(const QString &commands, Waiting next);
+    void send(const QByteArray &bytes, Waiting next);
     // Closes the socket, shows `alert` in a message box if there is one,
     // and reports `outcome`.
     void end(const QString &outcome, const QString &alert = {});
-    void waitForReply();
+    void fail(const QString &reply) { end(QStringLiteral("SMTP Error: ") + reply); }
+    QString clientName() const;
 
     SmtpSocket &m_socket;
     const SendParams &m_params;
@@ -67,10 +94,15 @@ private:
     StatusLine &m_status;
     MessageBox &m_messageBox;
     SmtpTimeouts m_timeouts;
+    QString m_machineName;
     QTimer m_timer;
     QString m_received;
     qsizetype m_lineStart = 0; // where the reply's unfinished line begins
     qsizetype m_scanFrom = 0;  // how far it is known to hold no line end
-    qint16 m_strState = 0;
+    Waiting m_waiting = Waiting::Greeting;
     bool m_busy = false;
+    bool m_extendedHello = false; // EHLO, not HELO, is waiting for its reply
+    bool m_pipelined = false;     // MAIL, RCPT and DATA went in one write
+    SmtpCapabilities m_capabilities;
+    mail::Message m_message;
 };

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QHostAddress>
 #include <QObject>
 #include <QString>
 
-// The TCP client the SMTP exchange talks through. Text goes out and comes in
-// as Windows-1252, one byte per character.
+// The TCP client the SMTP exchange talks through. Bytes go out as given;
+// text comes in as Windows-1252, one byte per character.
 class SmtpSocket : public QObject
 {
     Q_OBJECT
@@ -13,12 +14,14 @@ public:
 
     // Starts an asynchronous connection; false when it cannot even start.
     virtual bool connectToServer(const QString &host, quint16 port) = 0;
-    // Queues `text` for sending.
-    virtual void sendData(const QString &text) = 0;
+    // Queues `bytes` for sending; one call, one write.
+    virtual void sendData(const QByteArray &bytes) = 0;
     // Takes all data received so far.
     virtual QString getData() = 0;
     // Closes the connection at once; no event follows.
     virtual void close() = 0;
+    // The address this end of the connection has.
+    virtual QHostAddress localAddress() const = 0;
 
 Q_SIGNALS:
     void connected();

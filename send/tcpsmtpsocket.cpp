@@ -8,12 +8,8 @@ TcpSmtpSocket::TcpSmtpSocket(QObject *parent) : SmtpSocket(parent)
         m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         Q_EMIT connected();
     });
-    connect(&m_socket, &QTcpSocket::readyRead, this, [this] {
-        m_inArrival = true;
-        Q_EMIT dataArrival(m_socket.bytesAvailable());
-        m_inArrival = false;
-        writePending();
-    });
+    connect(&m_socket, &QTcpSocket::readyRead, this,
+            [this] { Q_EMIT dataArrival(m_socket.bytesAvailable()); });
     connect(&m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
         if (e == QAbstractSocket::RemoteHostClosedError)
             Q_EMIT closedByPeer();
@@ -31,22 +27,11 @@ bool TcpSmtpSocket::connectToServer(const QString &host, quint16 port)
     return m_socket.state() != QAbstractSocket::UnconnectedState;
 }
 
-void TcpSmtpSocket::sendData(const QString &text)
+void TcpSmtpSocket::sendData(const QByteArray &bytes)
 {
-    // The lines of one step are gathered and leave in one write when the
-    // step is done: QTcpSocket would otherwise send each in its own packet.
-    // Steps answer replies, so the write follows the data event; anything
-    // sent outside one leaves on the next pass of the event loop.
-    if (m_pending.isEmpty() && !m_inArrival)
-        QMetaObject::invokeMethod(this, &TcpSmtpSocket::writePending, Qt::QueuedConnection);
-    cp1252::encodeAppend(m_pending, text);
-}
-
-void TcpSmtpSocket::writePending()
-{
-    if (m_pending.isEmpty())
-        return;
-    m_socket.write(std::exchange(m_pending, QByteArray()));
+    // Each call is one step of the exchange: it leaves at once, as one
+    // write, so that the server sees the whole step in one packet.
+    m_socket.write(bytes);
     m_socket.flush();
 }
 
@@ -57,7 +42,6 @@ QString TcpSmtpSocket::getData()
 
 void TcpSmtpSocket::close()
 {
-    m_pending.clear();
     const QSignalBlocker quiet(m_socket);
     m_socket.abort();
 }

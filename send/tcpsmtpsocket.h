@@ -13,9 +13,10 @@ public:
     explicit TcpSmtpSocket(QObject *parent = nullptr);
 
     bool connectToServer(const QString &host, quint16 port) override;
-    void sendData(const QString &text) override;
+    void sendData(const QByteArray &bytes) override;
     QString getData() override;
     void close() override;
+    QHostAddress localAddress() const override { return m_socket.localAddress(); }
 
     // Winsock's numbers for the errors QTcpSocket reports, so that a user
     // can look them up; 10000 + Qt's own number for the rest.
@@ -23,8 +24,4 @@ public:
 
 private:
     QTcpSocket m_socket;
-    void writePending();
-
-    QByteArray m_pending;
-    bool m_inArrival = false;
 };

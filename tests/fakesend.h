@@ -1,12 +1,13 @@
 #pragma once
 
+#include "codec.h"
 #include "smtpsocket.h"
 #include "userinterface.h"
 
 #include <QStringList>
 
 // A socket scripted by the test: arrive() plays a server line, and every
-// SendData call is recorded as it was made.
+// SendData call is recorded as it was made, one entry per write.
 class FakeSocket : public SmtpSocket
 {
 public:
@@ -18,13 +19,14 @@ public:
         open = acceptConnect;
         return acceptConnect;
     }
-    void sendData(const QString &text) override { sent.append(text); }
+    void sendData(const QByteArray &bytes) override { sent.append(cp1252::decode(bytes)); }
     QString getData() override { return std::exchange(pending, QString()); }
     void close() override
     {
         open = false;
         ++closes;
     }
+    QHostAddress localAddress() const override { return local; }
 
     void arrive(const QString &data)
     {
@@ -40,6 +42,7 @@ public:
     int closes = 0;
     QString host;
     quint16 port = 0;
+    QHostAddress local{QHostAddress::LocalHost};
     QStringList sent;
     QString pending;
 };

@@ -4,7 +4,7 @@
 #include <QTcpSocket>
 
 // A loopback SMTP server that answers every step normally except one, where
-// it does what the test asks. Steps: 0 greeting, 1 HELO, 2 MAIL, 3 RCPT,
+// it does what the test asks. Steps: 0 greeting, 1 EHLO, 2 MAIL, 3 RCPT,
 // 4 DATA, 5 the final dot, 6 QUIT.
 class ScriptedServer : public QObject
 {

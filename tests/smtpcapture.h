@@ -15,10 +15,11 @@
 class SmtpCapture
 {
 public:
-    bool start()
+    // `options`: see smtp_capture.py.
+    bool start(const QStringList &options = {})
     {
         m_process.start(QStringLiteral("/usr/bin/python3"),
-                        {QStringLiteral(SMTP_CAPTURE_SCRIPT), mailFile()});
+                        QStringList{QStringLiteral(SMTP_CAPTURE_SCRIPT), mailFile()} + options);
         if (!m_process.waitForStarted() || !m_process.waitForReadyRead(20000))
             return false;
         port = quint16(m_process.readLine().trimmed().toUInt());
@@ -32,8 +33,9 @@ public:
     }
     QString errors() { return QString::fromLocal8Bit(m_process.readAllStandardError()); }
 
-    // The messages received so far: helo, mail_from, rcpt_tos, content (one
-    // character per byte).
+    // The messages received so far: helo, mail_from, mail_options, rcpt_tos,
+    // content (one character per byte) and parsed (subject, from, to, date,
+    // message_id, content_type, charset, cte, body, defects).
     QList<QJsonObject> messages() const
     {
         QList<QJsonObject> list;

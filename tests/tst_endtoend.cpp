@@ -6,20 +6,15 @@
 
 #include "smtpcapture.h"
 
+#include <QDateTime>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
-// Sends through the Send command and the real socket to aiosmtpd, an SMTP
-// server written by others, and checks what it received.
-class TestEndToEnd : public QObject
-{
-    Q_OBJECT
-private Q_SLOTS:
-    void faxArrivesAsTyped();
-    void numberAndNameAsPeopleTypeThem();
-};
+namespace {
 
-void TestEndToEnd::faxArrivesAsTyped()
+// The Send command over the real socket, as the main window wires it.
+struct Sender
 {
     FakeDocument doc;
     FakeSettings settings;
@@ -28,64 +23,204 @@ void TestEndToEnd::faxArrivesAsTyped()
     TcpSmtpSocket socket;
     SendParams params;
     QString statusText;
-    SmtpSession session(socket, params, statusText, status, box);
-    QSignalSpy finished(&session, &SmtpSession::finished);
-    SmtpCapture server;
-    QVERIFY2(server.start(), qPrintable(server.errors()));
+    SmtpSession session{socket, params, statusText, status, box};
 
-    settings.setText(SettingsField::SmtpServer, QStringLiteral("127.0.0.1:%1").arg(server.port));
-    settings.setText(SettingsField::Email, QStringLiteral("joe@example.org"));
-    settings.setText(SettingsField::Provider, QStringLiteral("Fax1"));
-    doc.setText(DocField::To, QStringLiteral("Jane Doe"));
-    doc.setText(DocField::Fax, QStringLiteral("5551234"));
-    doc.setText(DocField::Subject, QStringLiteral("Quote \u20ac 100"));
-    doc.setText(DocField::Message,
-                QStringLiteral("Attn:Sales\r\nPrice: 100 \u20ac\r\n.\r\n..two dots\r\n"
-                               "last line"));
-    sendCommand(doc, settings, status, params, statusText, session);
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(status.text, QStringLiteral("Sent OK."));
+    explicit Sender(quint16 port)
+    {
+        settings.setText(SettingsField::SmtpServer, QStringLiteral("127.0.0.1:%1").arg(port));
+        settings.setText(SettingsField::Email, QStringLiteral("joe@example.org"));
+        settings.setText(SettingsField::Provider, QStringLiteral("Fax1"));
+        settings.setText(SettingsField::Acod, QStringLiteral("42"));
+    }
+
+    // Sends and waits for the outcome.
+    QString send(const QString &to, const QString &fax, const QString &subject,
+                 const QString &message)
+    {
+        doc.setText(DocField::To, to);
+        doc.setText(DocField::Fax, fax);
+        doc.setText(DocField::Subject, subject);
+        doc.setText(DocField::Message, message);
+        QSignalSpy finished(&session, &SmtpSession::finished);
+        sendCommand(doc, settings, status, params, statusText, session);
+        if (!statusText.isEmpty())
+            return statusText;
+        return finished.wait(10000) ? status.text : QStringLiteral("<no outcome>");
+    }
+};
+
+QString field(const QJsonObject &message, const char *name)
+{
+    return message[QStringLiteral("parsed")].toObject()[QLatin1StringView(name)].toString();
+}
+
+} // namespace
+
+// Sends through the Send command and the real socket to aiosmtpd, an SMTP
+// server written by others, and reads what arrived with Python's mail
+// parser, as a receiver would.
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void faxArrivesAsTyped_data();
+    void faxArrivesAsTyped();
+    void everySendHasItsOwnMessageId();
+    void numberAndNameAsPeopleTypeThem();
+    void spamFilterFindsNothingAmiss_data();
+    void spamFilterFindsNothingAmiss();
+};
+
+void TestEndToEnd::faxArrivesAsTyped_data()
+{
+    QTest::addColumn<QStringList>("serverOptions");
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("encoding");
+    const QString euro = QStringLiteral("Attn:Sales\r\nPrice: 100 \u20ac f\u00fcr M\u00fcller\r\n"
+                                        ".\r\n..two dots\r\n\r\nlast line");
+    const QString ascii = QStringLiteral("Dear Jane,\r\n.\r\nPrice: 100 EUR");
+    QTest::newRow("8-bit server") << QStringList()
+                                  << QStringLiteral("Quote \u20ac f\u00fcr M\u00fcller") << euro
+                                  << QStringLiteral("8bit");
+    QTest::newRow("7-bit server") << QStringList{QStringLiteral("--no-8bitmime")}
+                                  << QStringLiteral("Quote \u20ac f\u00fcr M\u00fcller") << euro
+                                  << QStringLiteral("quoted-printable");
+    QTest::newRow("pipelining") << QStringList{QStringLiteral("--pipelining")}
+                                << QStringLiteral("Quotation") << ascii << QStringLiteral("7bit");
+    const QString longSubject =
+        QStringLiteral("A long subject about f\u00fcr M\u00fcller ").repeated(8);
+    QTest::newRow("long subject") << QStringList() << longSubject.trimmed() << ascii
+                                  << QStringLiteral("7bit");
+    QTest::newRow("subject like an encoded-word")
+        << QStringList() << QStringLiteral("=?utf-8?Q?a?= 50% _off_ ?") << ascii
+        << QStringLiteral("7bit");
+    QTest::newRow("empty") << QStringList() << QString() << QString() << QStringLiteral("7bit");
+}
+
+void TestEndToEnd::faxArrivesAsTyped()
+{
+    QFETCH(QStringList, serverOptions);
+    QFETCH(QString, subject);
+    QFETCH(QString, body);
+    QFETCH(QString, encoding);
+    SmtpCapture server;
+    QVERIFY2(server.start(serverOptions), qPrintable(server.errors()));
+    Sender sender(server.port);
+    QCOMPARE(sender.send(QStringLiteral("Jane"), QStringLiteral("555 1234"), subject, body),
+             QStringLiteral("Sent OK."));
 
     QCOMPARE(server.messages().size(), 1);
     const QJsonObject got = server.messages().first();
-    QCOMPARE(got[QStringLiteral("helo")].toString(), QStringLiteral("joe"));
     QCOMPARE(got[QStringLiteral("mail_from")].toString(), QStringLiteral("joe@example.org"));
     QCOMPARE(got[QStringLiteral("rcpt_tos")].toArray().toVariantList(),
              QVariantList{QStringLiteral("5551234@fax1.example")});
-    // The server holds the lines as typed, the € as its Windows-1252 byte.
-    QCOMPARE(got[QStringLiteral("content")].toString(),
-             QStringLiteral("Subject:Quote \u0080 100\r\nTo:5551234@fax1.example\r\n\r\n"
-                            "Attn:Sales\r\nPrice: 100 \u0080\r\n.\r\n..two dots\r\nlast line\r\n"));
+    QCOMPARE(
+        got[QStringLiteral("mail_options")].toArray().contains(QStringLiteral("BODY=8BITMIME")),
+        encoding == QStringLiteral("8bit"));
+
+    QCOMPARE(field(got, "subject"), subject);
+    QCOMPARE(field(got, "from"), QStringLiteral("joe@example.org"));
+    QCOMPARE(field(got, "to"), QStringLiteral("5551234@fax1.example"));
+    const QDateTime date = QDateTime::fromSecsSinceEpoch(
+        qint64(got[QStringLiteral("parsed")].toObject()[QStringLiteral("date")].toDouble()));
+    QVERIFY2(qAbs(date.secsTo(QDateTime::currentDateTime())) < 60, qPrintable(date.toString()));
+    QVERIFY(QRegularExpression(QStringLiteral("^<[^@<>]+@example\\.org>$"))
+                .match(field(got, "message_id"))
+                .hasMatch());
+    QCOMPARE(field(got, "content_type"), QStringLiteral("text/plain"));
+    QCOMPARE(field(got, "cte"), encoding);
+    // The reader keeps the lines' CR LF; the last line has one too.
+    QCOMPARE(field(got, "body"), body.isEmpty() ? body : body + QStringLiteral("\r\n"));
+    QCOMPARE(got[QStringLiteral("parsed")].toObject()[QStringLiteral("defects")].toArray(),
+             QJsonArray());
+}
+
+void TestEndToEnd::everySendHasItsOwnMessageId()
+{
+    SmtpCapture server;
+    QVERIFY2(server.start(), qPrintable(server.errors()));
+    Sender sender(server.port);
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(sender.send(QStringLiteral("Jane"), QStringLiteral("555"), QStringLiteral("Hi"),
+                             QStringLiteral("Same text")),
+                 QStringLiteral("Sent OK."));
+    QCOMPARE(server.messages().size(), 2);
+    QVERIFY(field(server.messages()[0], "message_id") != field(server.messages()[1], "message_id"));
 }
 
 // A number as printed and a name with accents make an address the server
 // takes as it is.
 void TestEndToEnd::numberAndNameAsPeopleTypeThem()
 {
-    FakeDocument doc;
-    FakeSettings settings;
-    FakeStatus status;
-    FakeMessageBox box;
-    TcpSmtpSocket socket;
-    SendParams params;
-    QString statusText;
-    SmtpSession session(socket, params, statusText, status, box);
-    QSignalSpy finished(&session, &SmtpSession::finished);
     SmtpCapture server;
     QVERIFY2(server.start(), qPrintable(server.errors()));
-
-    settings.setText(SettingsField::SmtpServer, QStringLiteral("127.0.0.1:%1").arg(server.port));
-    settings.setText(SettingsField::Email, QStringLiteral("joe@example.org"));
-    settings.setText(SettingsField::Provider, QStringLiteral("TPC.NET"));
-    doc.setText(DocField::To, QStringLiteral("Zo\u00eb M\u00fcller"));
-    doc.setText(DocField::Fax, QStringLiteral("+1 (555) 123-4567"));
-    doc.setText(DocField::Message, QStringLiteral("Hello"));
-    sendCommand(doc, settings, status, params, statusText, session);
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(status.text, QStringLiteral("Sent OK."));
+    Sender sender(server.port);
+    sender.settings.setText(SettingsField::Provider, QStringLiteral("TPC.NET"));
+    QCOMPARE(sender.send(QStringLiteral("Zo\u00eb M\u00fcller"),
+                         QStringLiteral("+1 (555) 123-4567"), QStringLiteral("Hi"),
+                         QStringLiteral("Hello")),
+             QStringLiteral("Sent OK."));
     QCOMPARE(server.messages().size(), 1);
     QCOMPARE(server.messages().first()[QStringLiteral("rcpt_tos")].toArray().toVariantList(),
              QVariantList{QStringLiteral("Zoe_Muller@15551234567.tpc.example")});
+}
+
+void TestEndToEnd::spamFilterFindsNothingAmiss_data()
+{
+    QTest::addColumn<QString>("provider");
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QString>("body");
+    QTest::newRow("ASCII fax") << QStringLiteral("Fax1") << QStringLiteral("Quotation 2027")
+                               << QStringLiteral("Dear Jane,\r\n\r\nplease find our quotation "
+                                                 "below.\r\n\r\nKind regards\r\nJoe");
+    QTest::newRow("umlauts and euro")
+        << QStringLiteral("Fax1") << QStringLiteral("Angebot f\u00fcr M\u00fcller")
+        << QStringLiteral("Sehr geehrte Frau M\u00fcller,\r\n\r\nder Preis betr\u00e4gt "
+                          "100 \u20ac.\r\n\r\nMit freundlichen Gr\u00fc\u00dfen\r\nJoe");
+    QTest::newRow("ClickFax") << QStringLiteral("ClickFax") << QStringLiteral("Quotation 2027")
+                              << QStringLiteral("Dear Jane,\r\nthe price is 100 EUR.\r\nJoe");
+}
+
+// Debian's SpamAssassin with its stock rules, on the message as it arrived.
+void TestEndToEnd::spamFilterFindsNothingAmiss()
+{
+    QFETCH(QString, provider);
+    QFETCH(QString, subject);
+    QFETCH(QString, body);
+    SmtpCapture server;
+    QVERIFY2(server.start(), qPrintable(server.errors()));
+    Sender sender(server.port);
+    sender.settings.setText(SettingsField::Provider, provider);
+    QCOMPARE(sender.send(QStringLiteral("Jane Doe"), QStringLiteral("555 1234"), subject, body),
+             QStringLiteral("Sent OK."));
+    QCOMPARE(server.messages().size(), 1);
+
+    QProcess spamassassin;
+    QTemporaryDir home; // where it keeps what it learns
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    spamassassin.setProcessEnvironment(env);
+    spamassassin.start(QStringLiteral("spamassassin"),
+                       {QStringLiteral("-L"), QStringLiteral("-t")});
+    QVERIFY2(spamassassin.waitForStarted(), "spamassassin is not installed");
+    spamassassin.write(server.messages().first()[QStringLiteral("content")].toString().toLatin1());
+    spamassassin.closeWriteChannel();
+    QVERIFY(spamassassin.waitForFinished(60000));
+    const QString report = QString::fromLatin1(spamassassin.readAllStandardOutput());
+    const QRegularExpressionMatch status =
+        QRegularExpression(QStringLiteral("X-Spam-Status: \\w+, score=(-?[0-9.]+) required=[0-9.]+"
+                                          "(?: tests=((?:[^\\n]|\\n\\t)*))?"))
+            .match(report);
+    QVERIFY2(status.hasMatch(), qPrintable(report));
+    qInfo("%s", qPrintable(status.captured(0).simplified()));
+    const double score = status.captured(1).toDouble();
+    const QString tests = status.captured(2).remove(u'\n').remove(u'\t');
+    QVERIFY2(score < 1.0, qPrintable(status.captured(0)));
+    for (const char *rule : {"MISSING_DATE", "MISSING_FROM", "MISSING_MID", "MISSING_HEADERS",
+                             "HDRS_MISSP", "PP_MIME_FAKE_ASCII_TEXT", "SUBJ_ILLEGAL_CHARS",
+                             "SUBJECT_NEEDS_ENCODING", "CTE_8BIT_MISMATCH"})
+        QVERIFY2(!tests.split(u',').contains(QLatin1StringView(rule)), rule);
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

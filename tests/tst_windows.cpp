@@ -32,6 +32,7 @@ private Q_SLOTS:
     void endingDoesNotSaveSettings_data();
     void endingDoesNotSaveSettings();
     void socketErrorShowsMessageBox();
+    void serverReplyShownAsPlainText();
     void sendFromTheWindow();
 
 private:
@@ -380,6 +381,27 @@ void TestWindows::socketErrorShowsMessageBox()
     QCOMPARE(box.icon, QMessageBox::Warning);
 }
 
+void TestWindows::serverReplyShownAsPlainText()
+{
+    ScriptedServer server;
+    QVERIFY(server.listening);
+    server.failStep = 3;
+    server.action = ScriptedServer::Action::Reply;
+    server.reply = "550 <b>no</b> <img src=\"/etc/passwd\">";
+    writeBytes(path("qln.db"),
+               settingsBytes({}, "127.0.0.1:" + QByteArray::number(server.server.serverPort()),
+                             "me@example.org", {}));
+    auto shell = startShell();
+    frmMain *w = shell->mainWindow();
+    type(w, "txtTo", QStringLiteral("someone@example.org"));
+    type(w, "txtFax", QString());
+    click(w, "btnSend");
+    const QString refusal =
+        QStringLiteral("SMTP Error: 550 <b>no</b> <img src=\"/etc/passwd\">\r\n");
+    QTRY_COMPARE(shown(w, "lblStatus"), refusal);
+    QCOMPARE(child<QLabel>(w, "lblStatus")->textFormat(), Qt::PlainText);
+}
+
 void TestWindows::sendFromTheWindow()
 {
     SmtpCapture server;
@@ -406,9 +428,11 @@ void TestWindows::sendFromTheWindow()
     const QJsonObject got = server.messages().first();
     QCOMPARE(got[QStringLiteral("rcpt_tos")].toArray().first().toString(),
              QStringLiteral("5551234@clickfax.example"));
-    QCOMPARE(got[QStringLiteral("content")].toString(),
-             QStringLiteral("Subject:Hello\r\nTo:5551234@clickfax.example\r\n\r\n{nocover=0}\r\n"
-                            "{compcode=42}\r\n{to=Jane_Doe}\r\n{body=Dear Jane,\r\n.\r\nBye}\r\n"));
+    const QJsonObject parsed = got[QStringLiteral("parsed")].toObject();
+    QCOMPARE(parsed[QStringLiteral("subject")].toString(), QStringLiteral("Hello"));
+    QCOMPARE(parsed[QStringLiteral("body")].toString(),
+             QStringLiteral("{nocover=0}\r\n{compcode=42}\r\n{to=Jane_Doe}\r\n{body=Dear Jane,\r\n"
+                            ".\r\nBye}\r\n"));
 }
 
 QTEST_MAIN(TestWindows)

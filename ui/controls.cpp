@@ -25,6 +25,8 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, const T
 QLabel *display(QWidget *parent, const char *name, const Twips &box)
 {
     QLabel *l = label(parent, name, QString(), box);
+    // It shows what a server wrote: never read as markup.
+    l->setTextFormat(Qt::PlainText);
     l->setAutoFillBackground(true);
     QPalette p = l->palette();
     p.setColor(QPalette::Window, Qt::white);

@@ -1,0 +1,258 @@
+#include "message.h"
+
+#include "address.h"
+#include "codec.h"
+#include "text.h"
+
+#include <QLocale>
+#include <QRandomGenerator>
+
+namespace mail {
+
+namespace {
+
+const QByteArray crlf = QByteArrayLiteral("\r\n");
+
+// Lines may hold 998 bytes without their CR LF; folding aims at 78.
+constexpr qsizetype MaxLine = 998;
+constexpr qsizetype FoldAt = 78;
+
+bool isWhitespace(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+char hexDigit(int v)
+{
+    return "0123456789ABCDEF"[v & 15];
+}
+
+void appendHex(QByteArray &out, char byte)
+{
+    const auto b = static_cast<unsigned char>(byte);
+    out += '=';
+    out += hexDigit(b >> 4);
+    out += hexDigit(b);
+}
+
+// A header from text that should already be ASCII (addresses, names the
+// program made): anything else becomes "?", so that no byte can break the
+// header or start another.
+QByteArray asciiHeader(const char *name, QStringView value)
+{
+    QByteArray line = QByteArray(name) + ": ";
+    for (QChar c : value)
+        line += c.unicode() >= 0x20 && c.unicode() < 0x7f ? char(c.unicode()) : '?';
+    line.truncate(MaxLine);
+    return line + crlf;
+}
+
+// The subject's pieces where a fold may go: before each run of whitespace.
+QList<QByteArrayView> foldPieces(QByteArrayView text)
+{
+    QList<QByteArrayView> pieces;
+    qsizetype start = 0;
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (isWhitespace(text[i]) && !isWhitespace(text[i - 1])) {
+            pieces.append(text.sliced(start, i - start));
+            start = i;
+        }
+    }
+    pieces.append(text.sliced(start));
+    return pieces;
+}
+
+// Printable ASCII that no reader would take for an encoded-word, and whose
+// pieces fit on a line: such a subject goes as it is, folded.
+bool isPlainSubject(QByteArrayView text, qsizetype prefix)
+{
+    if (text.isEmpty())
+        return true;
+    // Readers drop whitespace before the text, and take "=?" for the start
+    // of an encoded-word.
+    if (isWhitespace(text.front()) || text.contains("=?"))
+        return false;
+    for (char c : text) {
+        if (!isWhitespace(c) && (c < 0x20 || c > 0x7e))
+            return false;
+    }
+    for (QByteArrayView piece : foldPieces(text)) {
+        if (prefix + piece.size() > MaxLine)
+            return false;
+    }
+    return true;
+}
+
+QByteArray foldedPlain(const QByteArray &prefix, QByteArrayView text)
+{
+    QByteArray out = prefix;
+    qsizetype lineLength = out.size();
+    bool lineHasText = false;
+    for (QByteArrayView piece : foldPieces(text)) {
+        // A line of whitespace alone would end the header: trailing
+        // whitespace stays on the last line.
+        const bool blank = std::all_of(piece.begin(), piece.end(), isWhitespace);
+        if (lineHasText && !blank && lineLength + piece.size() > FoldAt) {
+            out += crlf;
+            lineLength = 0;
+        }
+        out += piece;
+        lineLength += piece.size();
+        lineHasText = true;
+    }
+    return out;
+}
+
+// RFC 2047 encoded-words in Windows-1252, Q encoding, at most 75 characters
+// each, one per line after the first.
+QByteArray encodedWords(const QByteArray &prefix, QByteArrayView text)
+{
+    const QByteArray open = QByteArrayLiteral("=?windows-1252?Q?");
+    const QByteArray close = QByteArrayLiteral("?=");
+    constexpr qsizetype MaxWord = 75;
+    QByteArray out = prefix + open;
+    qsizetype room = std::min(MaxWord, FoldAt - prefix.size()) - open.size() - close.size();
+    QByteArray token;
+    for (char c : text) {
+        token.clear();
+        const bool literal = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                             (c >= '0' && c <= '9') || QByteArrayView("!*+-/").contains(c);
+        if (literal)
+            token += c;
+        else if (c == ' ')
+            token += '_';
+        else
+            appendHex(token, c);
+        if (token.size() > room) {
+            out += close + crlf + ' ' + open;
+            room = MaxWord - open.size() - close.size();
+        }
+        out += token;
+        room -= token.size();
+    }
+    return out + close;
+}
+
+QByteArray subjectHeader(QString subject)
+{
+    subject.replace(u'\r', u' ').replace(u'\n', u' ');
+    const QByteArray prefix = QByteArrayLiteral("Subject: ");
+    const QByteArray bytes = cp1252::encode(subject);
+    return (isPlainSubject(bytes, prefix.size()) ? foldedPlain(prefix, bytes)
+                                                 : encodedWords(prefix, bytes)) +
+           crlf;
+}
+
+// Servers refuse lines over 1,000 bytes with the line break, and a long
+// paragraph typed without breaks is common. Such a line is broken after its
+// last space that fits, or at the limit when there is none; one byte is
+// kept free for a leading dot.
+void appendFolded(QList<QByteArray> &lines, QByteArrayView line)
+{
+    constexpr qsizetype limit = MaxLine - 1;
+    while (line.size() > limit) {
+        const qsizetype space = line.first(limit).lastIndexOf(' ');
+        const qsizetype cut = space > 0 ? space + 1 : limit;
+        lines.append(line.first(cut).toByteArray());
+        line = line.sliced(cut);
+    }
+    lines.append(line.toByteArray());
+}
+
+// RFC 2045 quoted-printable: lines of at most 76 characters, soft breaks
+// ending in "=", whitespace at a line's end encoded so that no transport
+// can strip it.
+void appendQuotedPrintable(QList<QByteArray> &lines, QByteArrayView line)
+{
+    constexpr qsizetype MaxEncoded = 76;
+    QByteArray current;
+    QByteArray token;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        const bool last = i == line.size() - 1;
+        token.clear();
+        if ((c > ' ' && c < 0x7f && c != '=') || (isWhitespace(c) && !last))
+            token += c;
+        else
+            appendHex(token, c);
+        if (current.size() + token.size() > MaxEncoded - 1) {
+            lines.append(current + '=');
+            current.clear();
+        }
+        current += token;
+    }
+    lines.append(current);
+}
+
+QString messageIdDomain(const QString &sender, const QString &clientName)
+{
+    const QString domain = sender.mid(sender.lastIndexOf(u'@') + 1);
+    return sender.contains(u'@') && address::isDomain(domain) ? domain : clientName;
+}
+
+} // namespace
+
+Stamp Stamp::now()
+{
+    const QDateTime date = QDateTime::currentDateTime();
+    const quint64 random = QRandomGenerator::system()->generate64();
+    return {date, date.toUTC().toString(QStringLiteral("yyyyMMddhhmmss")) + u'.' +
+                      QStringLiteral("%1").arg(random, 16, 16, QLatin1Char('0')).toUpper()};
+}
+
+QString dateHeader(const QDateTime &date)
+{
+    const int offset = date.offsetFromUtc() / 60;
+    const int minutes = offset < 0 ? -offset : offset;
+    return QLocale::c().toString(date, QStringLiteral("ddd, dd MMM yyyy hh:mm:ss ")) +
+           (offset < 0 ? u'-' : u'+') +
+           QStringLiteral("%1%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+Message build(const SendParams &params, const QString &clientName, bool eightBitAllowed,
+              const Stamp &stamp)
+{
+    QList<QByteArray> body;
+    bool has8Bit = false;
+    for (QStringView line : text::splitLines(params.message)) {
+        body.append(cp1252::encode(line));
+        has8Bit = has8Bit || std::any_of(body.last().cbegin(), body.last().cend(),
+                                         [](char c) { return (c & 0x80) != 0; });
+    }
+    const bool quotedPrintable = has8Bit && !eightBitAllowed;
+
+    const QString sender = text::trim(params.sender);
+    Message m;
+    m.eightBit = has8Bit && eightBitAllowed;
+    m.data = subjectHeader(params.subject);
+    m.data += asciiHeader("To", params.recipient);
+    m.data += asciiHeader("From", sender);
+    m.data += asciiHeader("Date", dateHeader(stamp.date));
+    m.data += asciiHeader("Message-ID",
+                          u'<' + stamp.unique + u'@' + messageIdDomain(sender, clientName) + u'>');
+    m.data += asciiHeader("MIME-Version", u"1.0");
+    m.data += asciiHeader("Content-Type", has8Bit ? u"text/plain; charset=windows-1252"
+                                                  : u"text/plain; charset=us-ascii");
+    m.data += asciiHeader("Content-Transfer-Encoding", quotedPrintable ? u"quoted-printable"
+                                                       : m.eightBit    ? u"8bit"
+                                                                       : u"7bit");
+    m.data += crlf;
+
+    QList<QByteArray> lines;
+    for (const QByteArray &line : body) {
+        if (quotedPrintable)
+            appendQuotedPrintable(lines, line);
+        else
+            appendFolded(lines, line);
+    }
+    for (const QByteArray &line : lines) {
+        if (line.startsWith('.'))
+            m.data += '.';
+        m.data += line + crlf;
+    }
+    return m;
+}
+
+} // namespace mail
