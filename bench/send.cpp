@@ -10,7 +10,7 @@
 #include "message.h"
 #include "sendparams.h"
 #include "smtpsession.h"
-#include "tcpsmtpsocket.h"
+#include "sslsmtpsocket.h"
 #include "userinterface.h"
 
 #include <QCoreApplication>
@@ -104,7 +104,7 @@ bool run(const Case &c, const SendParams &params, const QString &messageFile, Cl
 
     QString statusText;
     Quiet ui;
-    TcpSmtpSocket socket;
+    SslSmtpSocket socket;
     SmtpSession session(socket, params, statusText, ui, ui);
     QEventLoop loop;
     QObject::connect(&session, &SmtpSession::finished, &loop, &QEventLoop::quit);

@@ -4,6 +4,7 @@
 #include "fields.h"
 #include "providers.h"
 #include "sendparams.h"
+#include "serveraddress.h"
 #include "smtpsession.h"
 #include "text.h"
 #include "userinterface.h"
@@ -57,6 +58,9 @@ void sendCommand(DocumentFields &document, SettingsFields &settings, StatusLine 
                       QStringLiteral(" is not an e-mail address"));
     if (!address::isEmailAddress(params.sender))
         return refuse(QStringLiteral("Not sent: the e-mail address in Settings is not valid"));
+    if (!ServerAddress::parse(params.smtpServer))
+        return refuse(QStringLiteral("Not sent: the SMTP Server in Settings must be host, "
+                                     "host:port, starttls://host[:port] or smtps://host[:port]"));
     params.recipient = recipient;
 
     lblStatus.setStatus(QStringLiteral("Sending"));

@@ -1,39 +1,122 @@
 #include "serveraddress.h"
 
+#include <QHostAddress>
+
 namespace {
 
-bool parsePort(QStringView digits, quint16 &port)
+using Security = ServerAddress::Security;
+
+struct Scheme
 {
-    bool ok = false;
-    const uint value = digits.toUInt(&ok);
-    if (!ok || value == 0 || value > 65535 || !digits.front().isDigit())
+    QStringView prefix;
+    Security security;
+    quint16 port;
+};
+
+const Scheme schemes[] = {
+    {u"smtp://", Security::Plain, 25},
+    {u"starttls://", Security::StartTls, 587},
+    {u"smtps://", Security::Tls, 465},
+};
+
+std::optional<quint16> parsePort(QStringView digits)
+{
+    if (digits.isEmpty() || digits.size() > 5)
+        return std::nullopt;
+    uint value = 0;
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + uint(c.unicode() - u'0');
+    }
+    if (value == 0 || value > 65535)
+        return std::nullopt;
+    return quint16(value);
+}
+
+bool isIPv6(QStringView s)
+{
+    return s.contains(u':') && QHostAddress(s.toString()).protocol() == QHostAddress::IPv6Protocol;
+}
+
+// Letters, digits and "-" in labels of 1 to 63 characters, split by dots.
+bool isHostName(QStringView s)
+{
+    if (s.isEmpty() || s.size() > 253)
         return false;
-    port = quint16(value);
+    for (QStringView label : s.split(u'.')) {
+        if (label.isEmpty() || label.size() > 63)
+            return false;
+        for (QChar c : label) {
+            const bool ok = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
+                            (c >= u'0' && c <= u'9') || c == u'-';
+            if (!ok)
+                return false;
+        }
+    }
     return true;
+}
+
+Security securityForPort(quint16 port)
+{
+    return port == 587 ? Security::StartTls : port == 465 ? Security::Tls : Security::Plain;
 }
 
 } // namespace
 
-ServerAddress ServerAddress::parse(const QString &setting)
+std::optional<ServerAddress> ServerAddress::parse(QStringView setting)
 {
     ServerAddress a;
-    const QStringView s(setting);
-    if (s.startsWith(u'[')) {
-        const qsizetype close = s.indexOf(u']');
-        if (close < 0)
-            return a;
-        a.host = s.mid(1, close - 1).toString();
-        const QStringView rest = s.mid(close + 1);
-        if (!rest.isEmpty() && !(rest.startsWith(u':') && parsePort(rest.mid(1), a.port)))
-            return a;
-    } else if (s.count(u':') == 1) {
-        const qsizetype colon = s.indexOf(u':');
-        a.host = s.left(colon).toString();
-        if (!parsePort(s.mid(colon + 1), a.port))
-            return a;
-    } else {
-        a.host = setting; // a name, an IPv4 address, or a bare IPv6 address
+    const Scheme *scheme = nullptr;
+    for (const Scheme &s : schemes) {
+        if (setting.startsWith(s.prefix, Qt::CaseInsensitive)) {
+            scheme = &s;
+            setting = setting.sliced(s.prefix.size());
+            break;
+        }
     }
-    a.valid = !a.host.isEmpty();
+    std::optional<quint16> port;
+    if (setting.startsWith(u'[')) {
+        const qsizetype close = setting.indexOf(u']');
+        if (close < 0 || !isIPv6(setting.sliced(1, close - 1)))
+            return std::nullopt;
+        a.host = setting.sliced(1, close - 1).toString();
+        const QStringView rest = setting.sliced(close + 1);
+        if (!rest.isEmpty() && !(rest.startsWith(u':') && (port = parsePort(rest.sliced(1)))))
+            return std::nullopt;
+    } else if (isIPv6(setting)) {
+        a.host = setting.toString();
+    } else {
+        const qsizetype colon = setting.indexOf(u':');
+        a.host = setting.left(colon).toString();
+        if (!isHostName(a.host) || (colon >= 0 && !(port = parsePort(setting.sliced(colon + 1)))))
+            return std::nullopt;
+    }
+    if (scheme) {
+        a.security = scheme->security;
+        a.port = port.value_or(scheme->port);
+    } else {
+        a.port = port.value_or(25);
+        a.security = securityForPort(a.port);
+    }
     return a;
+}
+
+QString ServerAddress::hostAndPort() const
+{
+    const QString name = host.contains(u':') ? u'[' + host + u']' : host;
+    return name + u':' + QString::number(port);
+}
+
+QString ServerAddress::format() const
+{
+    const QString name = host.contains(u':') ? u'[' + host + u']' : host;
+    // The port alone says how to secure it, or a scheme says so.
+    if (security == securityForPort(port))
+        return port == 25 ? name : hostAndPort();
+    for (const Scheme &s : schemes) {
+        if (s.security == security)
+            return s.prefix.toString() + (port == s.port ? name : hostAndPort());
+    }
+    return {};
 }

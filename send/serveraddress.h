@@ -2,13 +2,39 @@
 
 #include <QString>
 
-// The SMTP server setting: "host", "host:port", "[ipv6]:port" or a bare IPv6
-// address; port 25 unless one is given.
+#include <optional>
+
+// The SMTP Server setting: where to connect and how to secure it.
+//   host, host:PORT             plain SMTP, port 25 unless given
+//   host:587                    STARTTLS required
+//   host:465                    TLS from the first byte
+//   starttls://host[:port]      STARTTLS on any port, 587 unless given
+//   smtps://host[:port]         TLS on any port, 465 unless given
+//   smtp://host[:port]          plain on any port, 25 unless given
+// The host is a name, an IPv4 address, or an IPv6 address in brackets (or
+// bare, without a port).
 struct ServerAddress
 {
-    QString host;
-    quint16 port = 25;
-    bool valid = false;
+    enum class Security
+    {
+        Plain,
+        StartTls,
+        Tls
+    };
 
-    static ServerAddress parse(const QString &setting);
+    QString host; // IPv6 without its brackets
+    quint16 port = 25;
+    Security security = Security::Plain;
+
+    // Nothing for a text of any other form.
+    static std::optional<ServerAddress> parse(QStringView setting);
+    // The shortest setting that parses to this address.
+    QString format() const;
+    // "host:port", IPv6 in brackets: for the user and the keyring.
+    QString hostAndPort() const;
+
+    friend bool operator==(const ServerAddress &a, const ServerAddress &b)
+    {
+        return a.host == b.host && a.port == b.port && a.security == b.security;
+    }
 };

@@ -28,9 +28,13 @@ SmtpSession::SmtpSession(SmtpSocket &Winsock1, const SendParams &params, QString
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         end(m_waiting == Waiting::QuitReply ? QStringLiteral("Sent OK.")
-                                            : QStringLiteral("SMTP Error: no reply from server"));
+            : m_waiting == Waiting::Handshake
+                ? QStringLiteral("SMTP Error: cannot set up a secure connection: no answer")
+                : QStringLiteral("SMTP Error: no reply from server"));
     });
     connect(&m_socket, &SmtpSocket::connected, this, &SmtpSession::onConnected);
+    connect(&m_socket, &SmtpSocket::encrypted, this, &SmtpSession::onEncrypted);
+    connect(&m_socket, &SmtpSocket::tlsError, this, &SmtpSession::onTlsError);
     connect(&m_socket, &SmtpSocket::dataArrival, this, &SmtpSession::Winsock1_DataArrival);
     connect(&m_socket, &SmtpSocket::closedByPeer, this, &SmtpSession::onClosedByPeer);
     connect(&m_socket, &SmtpSocket::error, this, &SmtpSession::Winsock1_Error);
@@ -39,23 +43,84 @@ SmtpSession::SmtpSession(SmtpSocket &Winsock1, const SendParams &params, QString
 void SmtpSession::send_mail(const QString &, const QString &, const QString &SMTPServer,
                             const QString &, const QString &, QString &strError)
 {
-    const ServerAddress server = ServerAddress::parse(text::trim(SMTPServer));
-    if (!server.valid || !m_socket.connectToServer(server.host, server.port)) {
+    const std::optional<ServerAddress> server = ServerAddress::parse(text::trim(SMTPServer));
+    if (!server) {
         strError = QStringLiteral("Cannot connect to SMTP server");
         return;
     }
-    m_waiting = Waiting::Greeting;
+    m_server = *server;
     m_received.clear();
     m_lineStart = m_scanFrom = 0;
     m_capabilities = {};
+    m_encrypted = false;
+    m_signIn.reset();
+    m_sasl.reset();
+    const quint64 exchange = ++m_exchange;
+    if (m_server.security == ServerAddress::Security::Plain || !m_credentials) {
+        if (!connectToServer())
+            strError = QStringLiteral("Cannot connect to SMTP server");
+        return;
+    }
+    // The password is asked for before connecting, so that no server waits
+    // on the user.
     m_busy = true;
-    m_timer.start(m_timeouts.connect);
+    m_waiting = Waiting::SignIn;
+    m_credentials->request(account(), [this, exchange](std::optional<SignIn> signIn) {
+        if (exchange != m_exchange || !m_busy || m_waiting != Waiting::SignIn)
+            return;
+        if (!signIn)
+            return end(QStringLiteral("Not sent: no password given."));
+        m_signIn = std::move(signIn);
+        if (!connectToServer())
+            end(QStringLiteral("Cannot connect to SMTP server"));
+    });
+}
+
+bool SmtpSession::connectToServer()
+{
+    m_busy = m_socket.connectToServer(m_server.host, m_server.port,
+                                      m_server.security == ServerAddress::Security::Tls);
+    if (m_busy) {
+        m_waiting = Waiting::Greeting;
+        m_timer.start(m_timeouts.connect);
+    }
+    return m_busy;
 }
 
 void SmtpSession::onConnected()
 {
-    if (m_busy)
+    if (!m_busy)
+        return;
+    // With TLS from the first byte the greeting follows the handshake.
+    if (m_server.security == ServerAddress::Security::Tls) {
+        m_waiting = Waiting::Handshake;
+        m_timer.start(m_timeouts.handshake);
+    } else {
         m_timer.start(m_timeouts.reply);
+    }
+}
+
+void SmtpSession::onEncrypted()
+{
+    if (!m_busy || m_waiting != Waiting::Handshake)
+        return;
+    m_encrypted = true;
+    if (m_server.security == ServerAddress::Security::Tls) {
+        m_waiting = Waiting::Greeting;
+        m_timer.start(m_timeouts.reply);
+        return;
+    }
+    // What the server said before encryption may have been forged on the
+    // way: ask again.
+    m_capabilities = {};
+    sendHello(true);
+    m_timer.start(m_timeouts.reply);
+}
+
+void SmtpSession::onTlsError(const QString &reason)
+{
+    if (m_busy)
+        end(QStringLiteral("SMTP Error: cannot set up a secure connection: ") + reason);
 }
 
 // A reply is its continuation lines and the line that ends it. Any line not
@@ -66,6 +131,9 @@ void SmtpSession::Winsock1_DataArrival(qint64)
     const QString data = m_socket.getData();
     if (!m_busy)
         return;
+    const bool encryptionDue = m_server.security == ServerAddress::Security::Tls && !m_encrypted;
+    if ((encryptionDue || m_waiting == Waiting::Handshake) && !data.isEmpty())
+        return injected();
     m_received += data;
     for (;;) {
         const qsizetype lf = m_received.indexOf(u'\n', m_scanFrom);
@@ -107,6 +175,20 @@ void SmtpSession::handleReply(const QString &reply)
             fail(reply);
         }
         break;
+    case Waiting::StartTlsReply:
+        if (code != u"220")
+            return end(noEncryption());
+        // Anything after the go-ahead was not encrypted, yet would be read
+        // as if it had been.
+        if (!m_received.isEmpty())
+            return injected();
+        m_waiting = Waiting::Handshake;
+        m_socket.startEncryption();
+        m_timer.start(m_timeouts.handshake);
+        return;
+    case Waiting::AuthReply:
+        handleAuthReply(reply);
+        break;
     case Waiting::MailReply:
         if (code != u"250")
             return fail(reply);
@@ -138,11 +220,32 @@ void SmtpSession::handleReply(const QString &reply)
         // Once QUIT is out the message has been accepted, whatever the
         // server answers to QUIT.
         return end(QStringLiteral("Sent OK."));
+    case Waiting::Handshake:
+    case Waiting::SignIn:
+        return; // no reply can come now
     }
     if (m_busy) {
         m_timer.start(m_waiting == Waiting::MessageReply ? m_timeouts.dataReply : m_timeouts.reply);
         m_status.setStatus(m_statusText);
     }
+}
+
+void SmtpSession::handleAuthReply(const QString &reply)
+{
+    const QStringView code = QStringView(reply).left(3);
+    if (code == u"235")
+        return sendEnvelope();
+    if (code == u"334") {
+        const QStringView challenge = QStringView(reply).mid(4).trimmed();
+        m_socket.sendData(m_sasl->answer(cp1252::encode(challenge)));
+        return;
+    }
+    // A refusal of the user name or password (not a fault of the command,
+    // not a passing one) means the password must be asked for again.
+    const bool passwordRefused = code.startsWith(u'5') && !code.startsWith(u"50");
+    if (passwordRefused && m_credentials)
+        m_credentials->refused(account());
+    fail(reply);
 }
 
 void SmtpSession::sendHello(bool extended)
@@ -154,7 +257,25 @@ void SmtpSession::sendHello(bool extended)
 
 void SmtpSession::afterHello()
 {
+    if (m_server.security == ServerAddress::Security::StartTls && !m_encrypted) {
+        if (!m_capabilities.has(u"STARTTLS"))
+            return end(noEncryption());
+        return send(QStringLiteral("STARTTLS") + crlf, Waiting::StartTlsReply);
+    }
+    if (m_encrypted && m_signIn && m_capabilities.has(u"AUTH"))
+        return signIn();
     sendEnvelope();
+}
+
+void SmtpSession::signIn()
+{
+    const QStringList offered = m_capabilities.authMechanisms();
+    m_sasl = sasl::choose(offered, *m_signIn);
+    if (!m_sasl)
+        return end(QStringLiteral("SMTP Error: the server offers no sign-in method Quillon "
+                                  "supports (") +
+                   offered.join(u' ') + u')');
+    send(m_sasl->command(), Waiting::AuthReply);
 }
 
 // The message is made now, when it is known whether the server takes 8-bit
@@ -189,6 +310,21 @@ void SmtpSession::send(const QByteArray &bytes, Waiting next)
 {
     m_socket.sendData(bytes);
     m_waiting = next;
+}
+
+Account SmtpSession::account() const
+{
+    return {m_server.host, m_server.port, text::trim(m_params.sender)};
+}
+
+QString SmtpSession::noEncryption()
+{
+    return QStringLiteral("SMTP Error: the server does not offer encryption; nothing was sent");
+}
+
+void SmtpSession::injected()
+{
+    end(QStringLiteral("SMTP Error: the server sent data before encryption started"));
 }
 
 QString SmtpSession::clientName() const

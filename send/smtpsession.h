@@ -1,13 +1,17 @@
 #pragma once
 
 #include "capabilities.h"
+#include "credentials.h"
 #include "message.h"
+#include "sasl.h"
 #include "sendparams.h"
+#include "serveraddress.h"
 
 #include <QObject>
 #include <QTimer>
 
 #include <chrono>
+#include <memory>
 
 class MessageBox;
 class SmtpSocket;
@@ -21,12 +25,19 @@ struct SmtpTimeouts
     // The server may take long to accept a large message; giving up early
     // risks the server delivering it and the user sending it again.
     std::chrono::milliseconds dataReply{600'000};
+    std::chrono::milliseconds handshake{30'000};
 };
 
 // One SMTP transaction per Send, driven by the socket's events: greet with
-// EHLO, name sender and recipient (in one write when the server takes
+// EHLO, secure the connection and sign in where the setting asks for it,
+// name sender and recipient (in one write when the server takes
 // pipelining), send the message, quit. The outcome lands in statusText and
 // the status line.
+//
+// On an encrypted connection nothing is sent before the handshake holds,
+// nothing learned before it is trusted after it, and a server that will not
+// encrypt gets no command beyond STARTTLS. A password goes only over an
+// encrypted connection.
 class SmtpSession : public QObject
 {
     Q_OBJECT
@@ -45,6 +56,10 @@ public:
         DataReply = 4,
         MessageReply = 5,
         QuitReply = 6,
+        StartTlsReply = 7,
+        Handshake = 8,
+        AuthReply = 9,
+        SignIn = 10, // the user's password, before connecting
     };
 
     SmtpSession(SmtpSocket &Winsock1, const SendParams &params, QString &statusText,
@@ -64,6 +79,8 @@ public:
     // The name to greet with; the machine's fully qualified domain name
     // unless set. With none the greeting names the connection's address.
     void setMachineName(const QString &name) { m_machineName = name; }
+    // Where sign-ins come from; without one the session never signs in.
+    void setCredentialSource(CredentialSource *source) { m_credentials = source; }
 
     void Winsock1_DataArrival(qint64 bytesTotal);
     void Winsock1_Error(int number, const QString &description);
@@ -73,11 +90,16 @@ Q_SIGNALS:
     void finished();
 
 private:
+    bool connectToServer();
     void onConnected();
+    void onEncrypted();
     void onClosedByPeer();
+    void onTlsError(const QString &reason);
     void handleReply(const QString &reply);
+    void handleAuthReply(const QString &reply);
     void sendHello(bool extended);
     void afterHello();
+    void signIn();
     void sendEnvelope();
     // Sends in one write and waits for `next`.
     void send(const QString &commands, Waiting next);
@@ -86,7 +108,10 @@ private:
     // and reports `outcome`.
     void end(const QString &outcome, const QString &alert = {});
     void fail(const QString &reply) { end(QStringLiteral("SMTP Error: ") + reply); }
+    void injected();
+    static QString noEncryption();
     QString clientName() const;
+    Account account() const;
 
     SmtpSocket &m_socket;
     const SendParams &m_params;
@@ -95,12 +120,18 @@ private:
     MessageBox &m_messageBox;
     SmtpTimeouts m_timeouts;
     QString m_machineName;
+    CredentialSource *m_credentials = nullptr;
+    ServerAddress m_server;
+    std::optional<SignIn> m_signIn;
+    std::unique_ptr<SaslMechanism> m_sasl;
+    quint64 m_exchange = 0; // counts exchanges, so a late sign-in finds its own
     QTimer m_timer;
     QString m_received;
     qsizetype m_lineStart = 0; // where the reply's unfinished line begins
     qsizetype m_scanFrom = 0;  // how far it is known to hold no line end
     Waiting m_waiting = Waiting::Greeting;
     bool m_busy = false;
+    bool m_encrypted = false;
     bool m_extendedHello = false; // EHLO, not HELO, is waiting for its reply
     bool m_pipelined = false;     // MAIL, RCPT and DATA went in one write
     SmtpCapabilities m_capabilities;

@@ -4,16 +4,22 @@
 #include <QObject>
 #include <QString>
 
-// The TCP client the SMTP exchange talks through. Bytes go out as given;
-// text comes in as Windows-1252, one byte per character.
+// The client connection the SMTP exchange talks through, plain or
+// encrypted. Bytes go out as given; text comes in as Windows-1252, one byte
+// per character.
 class SmtpSocket : public QObject
 {
     Q_OBJECT
 public:
     using QObject::QObject;
 
-    // Starts an asynchronous connection; false when it cannot even start.
-    virtual bool connectToServer(const QString &host, quint16 port) = 0;
+    // Starts an asynchronous connection, encrypted from the first byte when
+    // `tls`; false when it cannot even start.
+    virtual bool connectToServer(const QString &host, quint16 port, bool tls) = 0;
+    // Starts encryption on the open connection, checking the server's
+    // certificate against the host connected to; encrypted or tlsError
+    // follows.
+    virtual void startEncryption() = 0;
     // Queues `bytes` for sending; one call, one write.
     virtual void sendData(const QByteArray &bytes) = 0;
     // Takes all data received so far.
@@ -25,9 +31,13 @@ public:
 
 Q_SIGNALS:
     void connected();
+    // The handshake is done and the server's certificate holds.
+    void encrypted();
     void dataArrival(qint64 bytesTotal);
     // The server closed the connection; any data it sent before has already
     // been announced by dataArrival.
     void closedByPeer();
     void error(int number, const QString &description);
+    // No secure connection: `reason` says why in plain words.
+    void tlsError(const QString &reason);
 };

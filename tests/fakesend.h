@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codec.h"
+#include "credentials.h"
 #include "smtpsocket.h"
 #include "userinterface.h"
 
@@ -11,13 +12,19 @@
 class FakeSocket : public SmtpSocket
 {
 public:
-    bool connectToServer(const QString &h, quint16 p) override
+    bool connectToServer(const QString &h, quint16 p, bool t) override
     {
         ++connects;
         host = h;
         port = p;
+        tls = t;
         open = acceptConnect;
         return acceptConnect;
+    }
+    void startEncryption() override
+    {
+        ++encryptionStarts;
+        sent.append(QStringLiteral("<start TLS>"));
     }
     void sendData(const QByteArray &bytes) override { sent.append(cp1252::decode(bytes)); }
     QString getData() override { return std::exchange(pending, QString()); }
@@ -42,6 +49,8 @@ public:
     int closes = 0;
     QString host;
     quint16 port = 0;
+    bool tls = false;
+    int encryptionStarts = 0;
     QHostAddress local{QHostAddress::LocalHost};
     QStringList sent;
     QString pending;
@@ -67,4 +76,27 @@ public:
         shown.append(title + QStringLiteral(" | ") + text);
     }
     QStringList shown;
+};
+
+// Sign-ins as the test decides: at once, or when it calls answerNow().
+class FakeCredentials : public CredentialSource
+{
+public:
+    void request(const Account &account,
+                 std::function<void(std::optional<SignIn>)> done) override
+    {
+        requests.append(account);
+        if (later)
+            pending = std::move(done);
+        else
+            done(answer);
+    }
+    void refused(const Account &account) override { refusals.append(account); }
+    void answerNow() { std::exchange(pending, nullptr)(answer); }
+
+    std::optional<SignIn> answer = SignIn{QStringLiteral("joe"), QStringLiteral("secret")};
+    bool later = false;
+    std::function<void(std::optional<SignIn>)> pending;
+    QList<Account> requests;
+    QList<Account> refusals;
 };

@@ -47,7 +47,14 @@ inline QString headers(const QString &subjectLine, const char *charset = "us-asc
 class SessionFixture : public QObject
 {
 protected:
-    void startSession(SmtpTimeouts timeouts = {200ms, 200ms, 2000ms})
+    void startSession(SmtpTimeouts timeouts = {200ms, 200ms, 2000ms, 200ms})
+    {
+        makeSession(timeouts);
+        m_session->send_mail({}, {}, QStringLiteral(" mail.example "), {}, {}, m_statusText);
+    }
+
+    // The session, not yet started.
+    void makeSession(SmtpTimeouts timeouts = {200ms, 200ms, 2000ms, 200ms})
     {
         m_socket = std::make_unique<FakeSocket>();
         m_status = std::make_unique<FakeStatus>();
@@ -58,7 +65,6 @@ protected:
         m_session = std::make_unique<SmtpSession>(*m_socket, m_params, m_statusText, *m_status,
                                                   *m_box, timeouts);
         m_session->setMachineName(QStringLiteral("client.example"));
-        m_session->send_mail({}, {}, QStringLiteral(" mail.example "), {}, {}, m_statusText);
     }
 
     void restart()

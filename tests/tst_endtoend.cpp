@@ -2,7 +2,7 @@
 #include "fakesend.h"
 #include "sendcommand.h"
 #include "smtpsession.h"
-#include "tcpsmtpsocket.h"
+#include "sslsmtpsocket.h"
 
 #include "smtpcapture.h"
 
@@ -20,7 +20,7 @@ struct Sender
     FakeSettings settings;
     FakeStatus status;
     FakeMessageBox box;
-    TcpSmtpSocket socket;
+    SslSmtpSocket socket;
     SendParams params;
     QString statusText;
     SmtpSession session{socket, params, statusText, status, box};

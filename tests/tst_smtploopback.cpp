@@ -1,6 +1,6 @@
 #include "scriptedserver.h"
 #include "sessionfixture.h"
-#include "tcpsmtpsocket.h"
+#include "sslsmtpsocket.h"
 
 #include <QSignalSpy>
 using Action = ScriptedServer::Action;
@@ -19,7 +19,7 @@ private Q_SLOTS:
 private:
     QString send(const QString &server);
 
-    std::unique_ptr<TcpSmtpSocket> m_socket;
+    std::unique_ptr<SslSmtpSocket> m_socket;
     std::unique_ptr<FakeStatus> m_status;
     std::unique_ptr<FakeMessageBox> m_box;
     std::unique_ptr<SmtpSession> m_session;
@@ -29,7 +29,7 @@ private:
 
 void TestSmtpLoopback::init()
 {
-    m_socket = std::make_unique<TcpSmtpSocket>();
+    m_socket = std::make_unique<SslSmtpSocket>();
     m_status = std::make_unique<FakeStatus>();
     m_box = std::make_unique<FakeMessageBox>();
     m_params = {QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"),

@@ -2,9 +2,10 @@
 
 #include "controls.h"
 #include "frmsettings.h"
+#include "frmsignin.h"
 #include "qln_main.h"
 #include "sendcommand.h"
-#include "tcpsmtpsocket.h"
+#include "sslsmtpsocket.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -171,6 +172,22 @@ void frmMain::exclamation(const QString &text, const QString &title)
     QMessageBox::warning(this, title, text);
 }
 
+std::optional<SignInPrompt::Answer> frmMain::ask(const Account &account, bool keyringAvailable)
+{
+    frmSignIn window(account, keyringAvailable, this);
+    if (window.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return window.answer();
+}
+
+void frmMain::notRemembered(const Account &account)
+{
+    QMessageBox::warning(this, QStringLiteral("Quillon"),
+                         QStringLiteral("The keyring did not take the password for %1, so Quillon "
+                                        "keeps it only until it ends.")
+                             .arg(account.host));
+}
+
 SettingsFields &frmMain::settingsFields()
 {
     if (!m_settings) {
@@ -198,10 +215,13 @@ void frmMain::showSettings()
 SmtpSession &frmMain::session()
 {
     if (!m_session) {
-        Winsock1 = new TcpSmtpSocket(this);
+        Winsock1 = new SslSmtpSocket({}, this);
         Winsock1->setObjectName(QStringLiteral("Winsock1"));
+        m_keyring = std::make_unique<DesktopKeyring>();
+        m_credentials = std::make_unique<CredentialStore>(*m_keyring, *this);
         m_session = std::make_unique<SmtpSession>(*Winsock1, m_qln.sendParams, m_qln.statusText,
                                                   *this, *this, m_timeouts);
+        m_session->setCredentialSource(m_credentials.get());
     }
     return *m_session;
 }

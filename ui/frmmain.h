@@ -1,5 +1,6 @@
 #pragma once
 
+#include "credentialstore.h"
 #include "fields.h"
 #include "smtpsession.h"
 #include "userinterface.h"
@@ -13,14 +14,19 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class TcpSmtpSocket;
+class SslSmtpSocket;
 class frmSettings;
 struct Qln_main;
 
 // The working window: the document, Send and its status line, the record
-// buttons and the menu. It owns the socket Winsock1 and the SMTP exchange,
-// and the settings window, which it creates on first use.
-class frmMain : public QMainWindow, public DocumentFields, public StatusLine, public MessageBox
+// buttons and the menu. It owns the socket Winsock1 and the SMTP exchange
+// with the sign-ins it needs, and the settings window, which it creates on
+// first use.
+class frmMain : public QMainWindow,
+                public DocumentFields,
+                public StatusLine,
+                public MessageBox,
+                public SignInPrompt
 {
     Q_OBJECT
 public:
@@ -35,6 +41,9 @@ public:
     void setStatus(const QString &text) override;
     // MessageBox
     void exclamation(const QString &text, const QString &title) override;
+    // SignInPrompt: the sign-in window, modal.
+    std::optional<Answer> ask(const Account &account, bool keyringAvailable) override;
+    void notRemembered(const Account &account) override;
 
     // The settings window's fields, creating the window (hidden, loaded from
     // "qln.db", provider "TPC.NET") when there is none.
@@ -80,7 +89,9 @@ private:
     QPushButton *btnNext;
     QLabel *lblRecNum;
     // Made at the first Send: most runs of the program send nothing.
-    TcpSmtpSocket *Winsock1 = nullptr;
+    SslSmtpSocket *Winsock1 = nullptr;
+    std::unique_ptr<Keyring> m_keyring;
+    std::unique_ptr<CredentialStore> m_credentials;
     std::unique_ptr<SmtpSession> m_session;
     SmtpTimeouts m_timeouts;
 };

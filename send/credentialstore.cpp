@@ -1,0 +1,62 @@
+#include "credentialstore.h"
+
+CredentialStore::CredentialStore(Keyring &keyring, SignInPrompt &prompt)
+    : m_keyring(keyring), m_prompt(prompt)
+{
+}
+
+void CredentialStore::request(const Account &account,
+                              std::function<void(std::optional<SignIn>)> done)
+{
+    const QString key = account.key();
+    if (const auto known = m_known.constFind(key); known != m_known.cend())
+        return done(*known);
+    QPointer<CredentialStore> self(this);
+    m_keyring.read(key, [self, account, done](Keyring::Result result, const QByteArray &secret) {
+        if (!self)
+            return;
+        if (result == Keyring::Result::Found) {
+            if (const std::optional<SignIn> signIn = fromSecret(secret)) {
+                self->m_known.insert(account.key(), *signIn);
+                return done(signIn);
+            }
+        }
+        self->ask(account, result != Keyring::Result::Unavailable, done);
+    });
+}
+
+void CredentialStore::ask(const Account &account, bool keyringAvailable,
+                          const std::function<void(std::optional<SignIn>)> &done)
+{
+    const std::optional<SignInPrompt::Answer> answer = m_prompt.ask(account, keyringAvailable);
+    if (!answer)
+        return done(std::nullopt);
+    m_known.insert(account.key(), answer->signIn);
+    if (answer->remember && keyringAvailable) {
+        QPointer<CredentialStore> self(this);
+        m_keyring.write(account.key(), toSecret(answer->signIn), [self, account](bool stored) {
+            if (self && !stored)
+                self->m_prompt.notRemembered(account);
+        });
+    }
+    done(answer->signIn);
+}
+
+void CredentialStore::refused(const Account &account)
+{
+    m_known.remove(account.key());
+    m_keyring.remove(account.key());
+}
+
+QByteArray CredentialStore::toSecret(const SignIn &signIn)
+{
+    return signIn.user.toUtf8() + '\0' + signIn.password.toUtf8();
+}
+
+std::optional<SignIn> CredentialStore::fromSecret(const QByteArray &secret)
+{
+    const qsizetype nul = secret.indexOf('\0');
+    if (nul < 0)
+        return std::nullopt;
+    return SignIn{QString::fromUtf8(secret.left(nul)), QString::fromUtf8(secret.mid(nul + 1))};
+}

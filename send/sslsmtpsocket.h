@@ -1,0 +1,38 @@
+#pragma once
+
+#include "smtpsocket.h"
+
+#include <QSslConfiguration>
+#include <QSslSocket>
+
+// SmtpSocket over QSslSocket: TLS 1.2 or newer, the certificate chain
+// checked against the system's trusted issuers and the name against the
+// host as typed. There is no way to accept a certificate that fails.
+// Nagle's algorithm is off: every command is a short line the server must
+// see at once, and with it on each exchange step can wait for a delayed
+// acknowledgement.
+class SslSmtpSocket final : public SmtpSocket
+{
+public:
+    // `extraIssuers` are trusted besides the system's: tests make their own.
+    explicit SslSmtpSocket(const QList<QSslCertificate> &extraIssuers = {},
+                           QObject *parent = nullptr);
+
+    bool connectToServer(const QString &host, quint16 port, bool tls) override;
+    void startEncryption() override;
+    void sendData(const QByteArray &bytes) override;
+    QString getData() override;
+    void close() override;
+    QHostAddress localAddress() const override { return m_socket.localAddress(); }
+
+    // Winsock's numbers for the errors QTcpSocket reports, so that a user
+    // can look them up; 10000 + Qt's own number for the rest.
+    static int errorNumber(QAbstractSocket::SocketError error);
+    // Why a certificate does not hold, in plain words.
+    static QString certificateProblem(const QList<QSslError> &errors, const QString &host);
+
+private:
+    QSslSocket m_socket;
+    QString m_host;
+    QString m_certificateProblem; // from the last handshake
+};
