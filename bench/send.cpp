@@ -4,9 +4,12 @@
 //   D = 0   the sink answers at once (200 messages each)
 //   D = 10  every round trip to the sink takes 10 ms, as to a distant
 //           server (50 messages each)
+//   sign-in STARTTLS and AUTH PLAIN first, smtplib doing starttls() and
+//           login() (200 messages each)
 // Prints each client's median and slowest time per message, the ratio of
 // the medians, and how often each client waited for the server per message.
 
+#include "credentials.h"
 #include "message.h"
 #include "sendparams.h"
 #include "smtpsession.h"
@@ -25,6 +28,9 @@
 
 #ifndef BENCH_DIR
 #error BENCH_DIR must name the bench folder
+#endif
+#ifndef MAKE_CERTS_SCRIPT
+#error MAKE_CERTS_SCRIPT must name tests/make_certs.sh
 #endif
 
 namespace {
@@ -46,6 +52,16 @@ QString faxText()
     return lines.join(QStringLiteral("\r\n"));
 }
 
+// A user who has given the password already.
+struct Known : CredentialSource
+{
+    void request(const Account &, std::function<void(std::optional<SignIn>)> done) override
+    {
+        done(SignIn{QStringLiteral("joe@example.org"), QStringLiteral("secret")});
+    }
+    void refused(const Account &) override {}
+};
+
 struct Case
 {
     const char *name;
@@ -53,6 +69,15 @@ struct Case
     int count;
     double maxRatio;
     double maxMs; // 0: no limit on the slowest message
+    bool signIn;
+};
+
+// The sink's certificate and its issuer, made by the tests' script.
+struct Certificates
+{
+    QTemporaryDir dir;
+    bool made = false;
+    QString file(const char *name) const { return dir.filePath(QLatin1StringView(name)); }
 };
 
 struct Client
@@ -83,20 +108,26 @@ bool readWaits(QProcess &sink, Client &client)
     return true;
 }
 
-bool run(const Case &c, const SendParams &params, const QString &messageFile, Client &ours,
-         Client &theirs)
+bool run(const Case &c, const SendParams &params, const QString &messageFile,
+         const Certificates &certs, Client &ours, Client &theirs)
 {
+    QStringList sinkArgs = {QStringLiteral("--delay"), QString::number(c.delay)};
+    if (c.signIn)
+        sinkArgs << QStringLiteral("--tls") << certs.file("server.pem") << certs.file("server.key");
     QProcess sink;
-    sink.start(QCoreApplication::applicationDirPath() + QStringLiteral("/bench_smtpsink"),
-               {QStringLiteral("--delay"), QString::number(c.delay)});
+    sink.start(QStringLiteral("/usr/bin/python3"),
+               QStringList{QStringLiteral(BENCH_DIR "/smtpsink.py")} + sinkArgs);
     const auto port = lineFrom(sink);
     if (!port) {
         std::fprintf(stderr, "the sink did not start\n");
         return false;
     }
+    QStringList pythonArgs = {QStringLiteral(BENCH_DIR "/smtplib_send.py"),
+                              QString::fromLatin1(*port), messageFile};
+    if (c.signIn)
+        pythonArgs << certs.file("ca.pem");
     QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(BENCH_DIR "/smtplib_send.py"),
-                                                      QString::fromLatin1(*port), messageFile});
+    python.start(QStringLiteral("/usr/bin/python3"), pythonArgs);
     if (!python.waitForStarted()) {
         std::fprintf(stderr, "cannot start /usr/bin/python3\n");
         return false;
@@ -104,11 +135,16 @@ bool run(const Case &c, const SendParams &params, const QString &messageFile, Cl
 
     QString statusText;
     Quiet ui;
-    SslSmtpSocket socket;
+    SslSmtpSocket socket(c.signIn ? QSslCertificate::fromPath(certs.file("ca.pem"))
+                                  : QList<QSslCertificate>());
     SmtpSession session(socket, params, statusText, ui, ui);
+    Known known;
+    session.setCredentialSource(&known);
     QEventLoop loop;
     QObject::connect(&session, &SmtpSession::finished, &loop, &QEventLoop::quit);
-    const QString server = QStringLiteral("127.0.0.1:") + QString::fromLatin1(*port);
+    const QString server =
+        (c.signIn ? QStringLiteral("starttls://127.0.0.1:") : QStringLiteral("127.0.0.1:")) +
+        QString::fromLatin1(*port);
 
     // One of ours, then one of smtplib's, so that both see the same machine.
     for (int i = 0; i < c.count; ++i) {
@@ -155,15 +191,24 @@ int main(int argc, char *argv[])
         mail::build(params, QStringLiteral("client.example"), true, mail::Stamp::now()).data);
     message.close();
 
+    Certificates certs;
+    QProcess make;
+    make.start(QStringLiteral("bash"), {QStringLiteral(MAKE_CERTS_SCRIPT), certs.dir.path()});
+    if (!make.waitForFinished(60000) || make.exitCode() != 0) {
+        std::fprintf(stderr, "cannot make the certificates\n");
+        return 1;
+    }
+
     const Case cases[] = {
-        {"D = 0", 0, 200, 1.0, 10.0},
-        {"D = 10", 10, 50, 0.75, 0.0},
+        {"D = 0", 0, 200, 1.0, 10.0, false},
+        {"D = 10", 10, 50, 0.75, 0.0, false},
+        {"sign-in", 0, 200, 1.0, 0.0, true},
     };
     bool ok = true;
     for (const Case &c : cases) {
         Client ours;
         Client theirs;
-        if (!run(c, params, message.fileName(), ours, theirs))
+        if (!run(c, params, message.fileName(), certs, ours, theirs))
             return 1;
         std::sort(ours.ms.begin(), ours.ms.end());
         std::sort(theirs.ms.begin(), theirs.ms.end());

@@ -143,26 +143,36 @@ QByteArray subjectHeader(QString subject)
            crlf;
 }
 
+// A body line as it goes on the wire: a leading dot doubled, so that no
+// line can end the message early.
+void appendLine(QByteArray &out, QByteArrayView line)
+{
+    if (line.startsWith('.'))
+        out += '.';
+    out += line;
+    out += crlf;
+}
+
 // Servers refuse lines over 1,000 bytes with the line break, and a long
 // paragraph typed without breaks is common. Such a line is broken after its
 // last space that fits, or at the limit when there is none; one byte is
 // kept free for a leading dot.
-void appendFolded(QList<QByteArray> &lines, QByteArrayView line)
+void appendFolded(QByteArray &out, QByteArrayView line)
 {
     constexpr qsizetype limit = MaxLine - 1;
     while (line.size() > limit) {
         const qsizetype space = line.first(limit).lastIndexOf(' ');
         const qsizetype cut = space > 0 ? space + 1 : limit;
-        lines.append(line.first(cut).toByteArray());
+        appendLine(out, line.first(cut));
         line = line.sliced(cut);
     }
-    lines.append(line.toByteArray());
+    appendLine(out, line);
 }
 
 // RFC 2045 quoted-printable: lines of at most 76 characters, soft breaks
 // ending in "=", whitespace at a line's end encoded so that no transport
 // can strip it.
-void appendQuotedPrintable(QList<QByteArray> &lines, QByteArrayView line)
+void appendQuotedPrintable(QByteArray &out, QByteArrayView line)
 {
     constexpr qsizetype MaxEncoded = 76;
     QByteArray current;
@@ -176,12 +186,31 @@ void appendQuotedPrintable(QList<QByteArray> &lines, QByteArrayView line)
         else
             appendHex(token, c);
         if (current.size() + token.size() > MaxEncoded - 1) {
-            lines.append(current + '=');
+            appendLine(out, current + '=');
             current.clear();
         }
         current += token;
     }
-    lines.append(current);
+    appendLine(out, current);
+}
+
+// Calls `take` with every line of `text`, split at CR LF, bare CR or bare
+// LF. An empty text has no lines; a final line break leaves an empty last
+// line.
+template <typename Take> void forEachLine(QByteArrayView text, Take take)
+{
+    if (text.isEmpty())
+        return;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        take(text.sliced(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    take(text.sliced(start));
 }
 
 QString messageIdDomain(const QString &sender, const QString &clientName)
@@ -214,13 +243,9 @@ QString dateHeader(const QDateTime &date)
 Message build(const SendParams &params, const QString &clientName, bool eightBitAllowed,
               const Stamp &stamp)
 {
-    QList<QByteArray> body;
-    bool has8Bit = false;
-    for (QStringView line : text::splitLines(params.message)) {
-        body.append(cp1252::encode(line));
-        has8Bit = has8Bit || std::any_of(body.last().cbegin(), body.last().cend(),
-                                         [](char c) { return (c & 0x80) != 0; });
-    }
+    const QByteArray body = cp1252::encode(params.message);
+    const bool has8Bit =
+        std::any_of(body.cbegin(), body.cend(), [](char c) { return (c & 0x80) != 0; });
     const bool quotedPrintable = has8Bit && !eightBitAllowed;
 
     const QString sender = text::trim(params.sender);
@@ -240,18 +265,13 @@ Message build(const SendParams &params, const QString &clientName, bool eightBit
                                                                        : u"7bit");
     m.data += crlf;
 
-    QList<QByteArray> lines;
-    for (const QByteArray &line : body) {
+    m.data.reserve(m.data.size() + (quotedPrintable ? 3 : 1) * body.size() + body.size() / 16 + 8);
+    forEachLine(body, [&](QByteArrayView line) {
         if (quotedPrintable)
-            appendQuotedPrintable(lines, line);
+            appendQuotedPrintable(m.data, line);
         else
-            appendFolded(lines, line);
-    }
-    for (const QByteArray &line : lines) {
-        if (line.startsWith('.'))
-            m.data += '.';
-        m.data += line + crlf;
-    }
+            appendFolded(m.data, line);
+    });
     return m;
 }
 

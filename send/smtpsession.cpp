@@ -209,12 +209,20 @@ void SmtpSession::handleReply(const QString &reply)
     case Waiting::DataReply:
         if (code != u"354")
             return fail(reply);
-        send(m_message.data + QByteArrayLiteral(".\r\n"), Waiting::MessageReply);
+        // The message may be followed by QUIT in the same write: QUIT closes
+        // a pipelined group, and the message counts as sent only once its own
+        // reply has come.
+        send(m_message.data + QByteArrayLiteral(".\r\n") +
+                 (m_pipelined ? QByteArrayLiteral("QUIT\r\n") : QByteArray()),
+             Waiting::MessageReply);
         break;
     case Waiting::MessageReply:
         if (code != u"250")
             return fail(reply);
-        send(QStringLiteral("QUIT") + crlf, Waiting::QuitReply);
+        if (m_pipelined)
+            m_waiting = Waiting::QuitReply;
+        else
+            send(QStringLiteral("QUIT") + crlf, Waiting::QuitReply);
         break;
     case Waiting::QuitReply:
         // Once QUIT is out the message has been accepted, whatever the
@@ -293,7 +301,8 @@ void SmtpSession::sendEnvelope()
     QString commands = QStringLiteral("MAIL FROM:<") + text::trim(m_params.sender) + u'>' +
                        (m_message.eightBit ? QStringLiteral(" BODY=8BITMIME") : QString()) + crlf;
     // With pipelining the three commands leave together and their replies
-    // are read in order: one wait for the server instead of three.
+    // are read in order: one wait for the server instead of three. The
+    // message and QUIT later go together too.
     m_pipelined = m_capabilities.has(u"PIPELINING");
     if (m_pipelined)
         commands += QStringLiteral("RCPT TO:<") + text::trim(m_params.recipient) + u'>' + crlf +

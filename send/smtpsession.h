@@ -133,7 +133,8 @@ private:
     bool m_busy = false;
     bool m_encrypted = false;
     bool m_extendedHello = false; // EHLO, not HELO, is waiting for its reply
-    bool m_pipelined = false;     // MAIL, RCPT and DATA went in one write
+    bool m_pipelined = false;     // MAIL, RCPT and DATA went in one write, and so
+                                  // will the message and QUIT
     SmtpCapabilities m_capabilities;
     mail::Message m_message;
 };

@@ -2,21 +2,22 @@
 
 #include "codec.h"
 
-SslSmtpSocket::SslSmtpSocket(const QList<QSslCertificate> &extraIssuers, QObject *parent)
-    : SmtpSocket(parent)
+SslSmtpSocket::SslSmtpSocket(const QList<QSslCertificate> &issuers, QObject *parent)
+    : SmtpSocket(parent), m_tls(QSslConfiguration::defaultConfiguration())
 {
-    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-    tls.setProtocol(QSsl::TlsV1_2OrLater);
-    tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
-    if (!extraIssuers.isEmpty())
-        tls.setCaCertificates(QSslConfiguration::systemCaCertificates() + extraIssuers);
-    m_socket.setSslConfiguration(tls);
+    m_tls.setProtocol(QSsl::TlsV1_2OrLater);
+    m_tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
+    m_tls.setSslOption(QSsl::SslOptionDisableSessionPersistence, false);
+    if (!issuers.isEmpty())
+        m_tls.setCaCertificates(issuers);
 
     connect(&m_socket, &QSslSocket::connected, this, [this] {
         m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         Q_EMIT connected();
     });
     connect(&m_socket, &QSslSocket::encrypted, this, &SmtpSocket::encrypted);
+    connect(&m_socket, &QSslSocket::newSessionTicketReceived, this,
+            [this] { m_sessions.insert(m_server, m_socket.sslConfiguration().sessionTicket()); });
     connect(&m_socket, &QSslSocket::readyRead, this,
             [this] { Q_EMIT dataArrival(m_socket.bytesAvailable()); });
     connect(&m_socket, &QSslSocket::sslErrors, this, [this](const QList<QSslError> &errors) {
@@ -47,7 +48,11 @@ bool SslSmtpSocket::connectToServer(const QString &host, quint16 port, bool tls)
         return false;
     close();
     m_host = host;
+    m_server = host + u' ' + QString::number(port);
     m_certificateProblem.clear();
+    QSslConfiguration config = m_tls;
+    config.setSessionTicket(m_sessions.value(m_server));
+    m_socket.setSslConfiguration(config);
     if (tls)
         m_socket.connectToHostEncrypted(host, port);
     else

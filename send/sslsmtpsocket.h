@@ -7,16 +7,18 @@
 
 // SmtpSocket over QSslSocket: TLS 1.2 or newer, the certificate chain
 // checked against the system's trusted issuers and the name against the
-// host as typed. There is no way to accept a certificate that fails.
+// host as typed. There is no way to accept a certificate that fails. A
+// server's session is resumed on the next connection to it, which spares
+// both ends most of the handshake.
 // Nagle's algorithm is off: every command is a short line the server must
 // see at once, and with it on each exchange step can wait for a delayed
 // acknowledgement.
 class SslSmtpSocket final : public SmtpSocket
 {
 public:
-    // `extraIssuers` are trusted besides the system's: tests make their own.
-    explicit SslSmtpSocket(const QList<QSslCertificate> &extraIssuers = {},
-                           QObject *parent = nullptr);
+    // `issuers`, when given, are trusted instead of the system's: tests make
+    // their own.
+    explicit SslSmtpSocket(const QList<QSslCertificate> &issuers = {}, QObject *parent = nullptr);
 
     bool connectToServer(const QString &host, quint16 port, bool tls) override;
     void startEncryption() override;
@@ -33,6 +35,9 @@ public:
 
 private:
     QSslSocket m_socket;
+    QSslConfiguration m_tls;
     QString m_host;
-    QString m_certificateProblem; // from the last handshake
+    QString m_server;                      // host and port
+    QString m_certificateProblem;          // from the last handshake
+    QHash<QString, QByteArray> m_sessions; // by host and port, in memory only
 };

@@ -35,10 +35,14 @@ void encodeAppend(QByteArray &out, QStringView text)
     char *dst = out.data() + start;
     qsizetype n = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x80) { // most text
+            dst[n++] = static_cast<char>(c);
+            continue;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i; // one character outside the BMP is one "?"
-        dst[n++] = encodeChar(c.unicode());
+        dst[n++] = encodeChar(c);
     }
     out.truncate(start + n);
 }

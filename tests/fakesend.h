@@ -82,8 +82,7 @@ public:
 class FakeCredentials : public CredentialSource
 {
 public:
-    void request(const Account &account,
-                 std::function<void(std::optional<SignIn>)> done) override
+    void request(const Account &account, std::function<void(std::optional<SignIn>)> done) override
     {
         requests.append(account);
         if (later)

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void pipelinedExchange();
     void pipelinedRefusals_data();
     void pipelinedRefusals();
+    void messageRefusedWithQuitOut();
     void pipelinedRepliesInAnyPieces_data();
     void pipelinedRepliesInAnyPieces();
 
@@ -194,10 +195,13 @@ void TestEsmtp::pipelinedExchange()
     m_socket->arrive(crlf("250 2.1.5 Ok"));
     QCOMPARE(m_socket->takeSent(), QStringList());
     m_socket->arrive(crlf("354 go ahead"));
-    QCOMPARE(masked(m_socket->takeSent().join(QString())),
-             headers(crlf("Subject: Hi")) + crlf("a") + crlf("b") + crlf("."));
+    const QStringList message = m_socket->takeSent();
+    QCOMPARE(message.size(), 1); // the message and QUIT in one write
+    QCOMPARE(masked(message.first()),
+             headers(crlf("Subject: Hi")) + crlf("a") + crlf("b") + crlf(".") + crlf("QUIT"));
     m_socket->arrive(crlf("250 queued"));
-    QCOMPARE(m_socket->takeSent(), QStringList{crlf("QUIT")});
+    QCOMPARE(m_socket->takeSent(), QStringList());
+    QCOMPARE(m_status->text, QString()); // not sent before the reply to QUIT, or its end
     m_socket->arrive(crlf("221 bye"));
     QCOMPARE(m_status->text, QStringLiteral("Sent OK."));
     QCOMPARE(finished.count(), 1);
@@ -232,6 +236,17 @@ void TestEsmtp::pipelinedRefusals()
     QVERIFY(!m_socket->open);
 }
 
+// QUIT went out with the message; the message is refused all the same.
+void TestEsmtp::messageRefusedWithQuitOut()
+{
+    greet({QStringLiteral("PIPELINING")});
+    m_socket->arrive(crlf("250 ok") + crlf("250 ok") + crlf("354 go"));
+    QVERIFY(m_socket->takeSent().last().endsWith(QStringLiteral(".\r\nQUIT\r\n")));
+    m_socket->arrive(crlf("552 5.3.4 too big") + crlf("221 bye"));
+    QCOMPARE(m_status->text, QStringLiteral("SMTP Error: 552 5.3.4 too big\r\n"));
+    QVERIFY(!m_socket->open);
+}
+
 void TestEsmtp::pipelinedRepliesInAnyPieces_data()
 {
     QTest::addColumn<QStringList>("arrivals");
@@ -257,7 +272,7 @@ void TestEsmtp::pipelinedRepliesInAnyPieces()
         m_socket->arrive(a);
     const QStringList sent = m_socket->takeSent();
     QCOMPARE(sent.size(), 1);
-    QVERIFY(sent.first().endsWith(QStringLiteral("\r\na\r\nb\r\n.\r\n")));
+    QVERIFY(sent.first().endsWith(QStringLiteral("\r\na\r\nb\r\n.\r\nQUIT\r\n")));
     QVERIFY(m_session->isBusy());
 }
 

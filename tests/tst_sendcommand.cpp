@@ -27,6 +27,8 @@ private Q_SLOTS:
     void plainEmail();
     void refusals_data();
     void refusals();
+    void serverSettingRefused_data();
+    void serverSettingRefused();
     void busyRefusesBeforeTouchingAnything();
     void cannotConnectShownInStatusLine();
     void replaceChar_data();
@@ -393,6 +395,26 @@ void TestSendCommand::refusals()
     QCOMPARE(m_statusText, status);
     QCOMPARE(m_socket.connects, 0);
     QCOMPARE(m_params.recipient, QString());
+}
+
+void TestSendCommand::serverSettingRefused_data()
+{
+    QTest::addColumn<QString>("server");
+    for (const char *server :
+         {"", "http://mail.example", "mail.example:99999", "[::1", "smtps://mail example"})
+        QTest::addRow("\"%s\"", server) << QString::fromLatin1(server);
+}
+
+void TestSendCommand::serverSettingRefused()
+{
+    QFETCH(QString, server);
+    m_settings.setText(SettingsField::SmtpServer, server);
+    m_doc.setText(DocField::To, QStringLiteral("jane@example.org"));
+    press();
+    QCOMPARE(m_status.text, QStringLiteral("Not sent: the SMTP Server in Settings must be host, "
+                                           "host:port, starttls://host[:port] or "
+                                           "smtps://host[:port]"));
+    QCOMPARE(m_socket.connects, 0);
 }
 
 void TestSendCommand::busyRefusesBeforeTouchingAnything()

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "credentialstore.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QTimer>
+
+// A keyring in memory that answers on the next pass of the event loop, as
+// the desktop's does.
+class MemoryKeyring : public Keyring
+{
+public:
+    void read(const QString &key, std::function<void(Result, QByteArray)> done) override
+    {
+        const Result result = !available              ? Result::Unavailable
+                              : entries.contains(key) ? Result::Found
+                                                      : Result::NotFound;
+        QTimer::singleShot(0,
+                           [done, result, secret = entries.value(key)] { done(result, secret); });
+    }
+    void write(const QString &key, const QByteArray &secret,
+               std::function<void(bool)> done) override
+    {
+        if (available)
+            entries.insert(key, secret);
+        QTimer::singleShot(0, [done, ok = available] { done(ok); });
+    }
+    void remove(const QString &key) override { entries.remove(key); }
+
+    bool available = true;
+    QHash<QString, QByteArray> entries;
+};
+
+// The user at the sign-in window: gives the next of `passwords`, or
+// cancels when there is none left.
+class ScriptedPrompt : public SignInPrompt
+{
+public:
+    std::optional<Answer> ask(const Account &account, bool keyringAvailable) override
+    {
+        asked.append(account.key());
+        lastKeyringAvailable = keyringAvailable;
+        if (passwords.isEmpty())
+            return std::nullopt;
+        return Answer{{user.isEmpty() ? account.defaultUser : user, passwords.takeFirst()},
+                      remember};
+    }
+    void notRemembered(const Account &account) override { failedToRemember.append(account.key()); }
+
+    QStringList passwords;
+    QString user;
+    bool remember = true;
+    QStringList asked;
+    bool lastKeyringAvailable = false;
+    QStringList failedToRemember;
+};
