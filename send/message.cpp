@@ -246,11 +246,12 @@ Message build(const SendParams &params, const QString &clientName, bool eightBit
     const QByteArray body = cp1252::encode(params.message);
     const bool has8Bit =
         std::any_of(body.cbegin(), body.cend(), [](char c) { return (c & 0x80) != 0; });
-    const bool quotedPrintable = has8Bit && !eightBitAllowed;
+    // Neither 7-bit nor 8-bit text may hold a NUL byte.
+    const bool quotedPrintable = (has8Bit && !eightBitAllowed) || body.contains('\0');
 
     const QString sender = text::trim(params.sender);
     Message m;
-    m.eightBit = has8Bit && eightBitAllowed;
+    m.eightBit = has8Bit && !quotedPrintable;
     m.data = subjectHeader(params.subject);
     m.data += asciiHeader("To", params.recipient);
     m.data += asciiHeader("From", sender);

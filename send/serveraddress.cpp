@@ -34,11 +34,6 @@ std::optional<quint16> parsePort(QStringView digits)
     return quint16(value);
 }
 
-bool isIPv6(QStringView s)
-{
-    return s.contains(u':') && QHostAddress(s.toString()).protocol() == QHostAddress::IPv6Protocol;
-}
-
 // Letters, digits and "-" in labels of 1 to 63 characters, split by dots.
 bool isHostName(QStringView s)
 {
@@ -55,6 +50,21 @@ bool isHostName(QStringView s)
         }
     }
     return true;
+}
+
+// Hex digits, colons and dots, and a scope of letters and digits after "%":
+// QHostAddress alone would also take surrounding spaces.
+bool isIPv6(QStringView s)
+{
+    const qsizetype percent = s.indexOf(u'%');
+    const QStringView address = percent < 0 ? s : s.left(percent);
+    for (QChar c : address) {
+        if ((c < u'0' || c > u'9') && !QStringView(u"abcdefABCDEF:.").contains(c))
+            return false;
+    }
+    if (percent >= 0 && !isHostName(s.sliced(percent + 1)))
+        return false;
+    return s.contains(u':') && QHostAddress(s.toString()).protocol() == QHostAddress::IPv6Protocol;
 }
 
 Security securityForPort(quint16 port)

@@ -96,7 +96,8 @@ void TestSecureSession::serverForms_data()
          {"", "mail.example:", "mail.example:0", "mail.example:70000", "mail.example:2x5",
           "mail.example:+25", "[::1", "[mail]:25", "http://mail.example", "smtp://",
           "smtp://smtps://mail.example", "mail.example/x", "user@mail.example", "mail example",
-          "m\u00e4il.example", "mail..example", "mail.example:25:26"})
+          "m\u00e4il.example", "mail..example", "mail.example:25:26", ":: ", "[::1 ]:25",
+          "[ ::1]", "::1%", "::1%a b"})
         row(bad, "", 0, Security::Plain, "");
 }
 

@@ -1,0 +1,97 @@
+"""Writes the seed corpus of each fuzz target into corpus/<target>/: the
+replies, settings, records and messages the test suites already use, in the
+input format each target reads. Run it again after changing a format."""
+
+import hashlib
+import pathlib
+
+HERE = pathlib.Path(__file__).parent
+
+
+def write(target, seeds):
+    folder = HERE / "corpus" / target
+    folder.mkdir(parents=True, exist_ok=True)
+    for seed in seeds:
+        (folder / hashlib.sha1(seed).hexdigest()).write_bytes(seed)
+
+
+# fuzz_session: a setup byte, then operations (see fuzz_session.cpp).
+CONNECTED, ENCRYPTED, ANSWER = b"\x04", b"\x05", b"\x07"
+
+
+def arrive(text):
+    out = b""
+    for i in range(0, len(text), 32):
+        chunk = text[i : i + 32]
+        out += bytes([(len(chunk) - 1) << 3]) + chunk
+    return out
+
+
+def session(setup, *steps):
+    return bytes([setup]) + b"".join(s if s in (CONNECTED, ENCRYPTED, ANSWER) else arrive(s) for s in steps)
+
+
+ok = b"250 ok\r\n"
+tail = [ok, ok, b"354 go ahead\r\n", b"250 queued\r\n", b"221 bye\r\n"]
+write(
+    "fuzz_session",
+    [
+        session(0, CONNECTED, b"220 mail.example ESMTP\r\n",
+                b"250-mail.example\r\n250-PIPELINING\r\n250-SIZE 10240000\r\n250 8BITMIME\r\n",
+                ok + ok + b"354 go\r\n", b"250 queued\r\n", b"221 bye\r\n"),
+        session(16, CONNECTED, b"220-postscreen\r\n220 ready\r\n", b"502 5.5.2 no\r\n", b"250 hello\r\n", *tail),
+        session(1, CONNECTED, b"220 hi\r\n", b"250-mail.example\r\n250-STARTTLS\r\n250 AUTH PLAIN LOGIN\r\n",
+                b"220 2.0.0 go ahead\r\n", ENCRYPTED, b"250-mail.example\r\n250 AUTH PLAIN LOGIN\r\n",
+                b"235 2.7.0 ok\r\n", *tail),
+        session(2, CONNECTED, ENCRYPTED, b"220 hi\r\n", b"250-mail.example\r\n250 AUTH LOGIN\r\n",
+                b"334 VXNlcm5hbWU6\r\n", b"334 UGFzc3dvcmQ6\r\n", b"535 5.7.8 bad\r\n"),
+        session(1, CONNECTED, b"220 hi\r\n", b"250-x\r\n250 STARTTLS\r\n", b"220 go\r\n250 injected\r\n"),
+        session(9, ANSWER, CONNECTED, b"220 hi\r\n", b"250-x\r\n250 STARTTLS\r\n", b"454 no TLS\r\n"),
+        session(0, CONNECTED, b"220 hi\r\n", b"250-x\r\n250 SIZE 10\r\n"),
+        session(0, CONNECTED, b"554 no service\r\n", ANSWER, b"220 hi\r\n", b"550 5.7.1 no\r\n"),
+        bytes([0, 4, 0, 3 | (17 << 3), 0x78]),  # a reply of 70,000 bytes
+    ],
+)
+
+write(
+    "fuzz_serversetting",
+    [s.encode() for s in [
+        "mail.example", "mail.example:25", "mail.example:2525", "mail.example:587", "mail.example:465",
+        "starttls://mail.example", "starttls://mail.example:25", "smtps://mail.example:4650",
+        "SMTP://mail.example:587", "[::1]:587", "::1", "smtps://[2001:db8::25]", "192.0.2.25:465",
+        "mail.example:70000", "http://mail.example", "[::1", "fe80::1%eth0", "smtp://smtps://x",
+    ]],
+)
+
+
+def record(to, fax=b"", subject=b"", message=b"", tag=b"\0\0"):
+    def field(s, width):
+        return s[:width].ljust(width, b" ")
+    return tag + field(to, 50) + field(fax, 15) + field(subject, 100) + field(message, 10000)
+
+
+write(
+    "fuzz_faxrecord",
+    [
+        record(b"Alice", b"111"),
+        record(b"Jane Doe", b"0123 456 789", b"Quotation 2027", b"Dear Jane,\r\n\r\nprice: 100 \x80\r\n"),
+        record(b"", tag=b"\xff\x7f"),
+        bytes(range(256)),
+        b"\x81\x8d\x8f\x90\x9d",
+    ],
+)
+
+write(
+    "fuzz_message",
+    [
+        b"\x01" + b"\0".join(parts)
+        for parts in [
+            [b"Quotation 2027", b"555@fax1.example", b"joe@example.org", b"Dear Jane,\r\n.\r\n..two dots"],
+            ["für Müller".encode(), b"555@fax1.example", b"joe@example.org", "100 €\r\nfür".encode()],
+            [b"Re: =?utf-8?B?x?= what? a_b", b"a@b.example\r\nBcc: x@evil", b" joe ", b"a = b \r\n\t"],
+            [b"Quotation " * 30, b"x", b"", b"word " * 300],
+            [b"", b"", b"", b""],
+        ]
+    ]
+    + [b"\x00" + "ü".encode() * 40 + b"\0r\0s\0" + "é".encode() * 100],
+)
