@@ -133,6 +133,9 @@ void TestMessage::body_data()
         << message("Subject: s\r\n", "windows-1252", "quoted-printable",
                    "=E9=20\r\n=E9=09\r\na =3D b\r\n..\r\n..=E9\r\n")
         << false;
+    QTest::newRow("NUL byte, server takes 8-bit")
+        << QStringLiteral("a") + QChar(u'\0') + QStringLiteral("b \u20ac") << true
+        << message("Subject: s\r\n", "windows-1252", "quoted-printable", "a=00b =80\r\n") << false;
     QTest::newRow("ASCII never quoted-printable")
         << QStringLiteral("a = b") << false
         << message("Subject: s\r\n", "us-ascii", "7bit", "a = b\r\n") << false;
