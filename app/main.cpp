@@ -1,3 +1,4 @@
+#include "datafolder.h"
 #include "shell.h"
 
 #include <QApplication>
@@ -8,7 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Shell::prepareApplication();
 
-    Shell shell(QCoreApplication::applicationDirPath());
+    Shell shell(dataFolder());
     QObject::connect(&shell, &Shell::ended, &app, [] { QCoreApplication::exit(0); });
     if (const QString error = shell.start(); !error.isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Quillon"),

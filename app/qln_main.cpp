@@ -24,6 +24,7 @@ StartupResult startup(Qln_main &qln, const QString &folder, DocumentFields &docu
                       const std::function<SettingsFields &()> &settingsFields)
 {
     StartupResult result;
+    qln.folder = folder;
     for (const QString &name : {FaxStore::FileName, SettingsStore::FileName}) {
         result.error = occupied(folder, name);
         if (!result.error.isEmpty())

@@ -12,6 +12,7 @@ class SettingsFields;
 // The state the windows share for the whole run.
 struct Qln_main
 {
+    QString folder; // where the data files live
     FaxStore fax;
     SettingsStore settings;
     SendParams sendParams;

@@ -1,3 +1,4 @@
+#include "datafolder.h"
 #include "fakes.h"
 #include "qln_main.h"
 
@@ -17,6 +18,8 @@ private Q_SLOTS:
     void loadsRecordOneAndSettings();
     void unusableFolder_data();
     void unusableFolder();
+    void dataFolder_data();
+    void dataFolder();
 };
 
 namespace {
@@ -127,6 +130,47 @@ void TestStartup::unusableFolder()
     QCOMPARE(filesIn(dir.path()), before);
     QVERIFY(!run.qln.fax.isOpen());
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+}
+
+void TestStartup::dataFolder_data()
+{
+    QTest::addColumn<QString>("program"); // a folder under the test's own
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<bool>("besideProgram");
+    QTest::newRow("writable: a portable copy") << "copy"
+                                               << "usr/bin" << true;
+    QTest::newRow("where it is installed, even if writable") << "usr/bin"
+                                                             << "usr/bin" << false;
+    QTest::newRow("missing") << "gone"
+                             << "usr/bin" << false;
+    QTest::newRow("read-only") << "read-only"
+                               << "usr/bin" << false;
+}
+
+void TestStartup::dataFolder()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, installed);
+    QFETCH(bool, besideProgram);
+    QTemporaryDir dir;
+    const QDir root(dir.path());
+    for (const char *made : {"copy", "usr/bin", "read-only"})
+        QVERIFY(root.mkpath(QString::fromLatin1(made)));
+    const QString readOnly = root.filePath(QStringLiteral("read-only"));
+    QVERIFY(::chmod(QFile::encodeName(readOnly).constData(), 0555) == 0);
+    if (program == QStringLiteral("read-only") && ::geteuid() == 0)
+        QSKIP("root may write anywhere; the package check makes a folder immutable");
+    const QString user = root.filePath(QStringLiteral("home/.local/share/Quillon"));
+
+    const QString used = ::dataFolder(root.filePath(program), root.filePath(installed), user);
+    QCOMPARE(used, besideProgram ? root.filePath(program) : user);
+    QCOMPARE(QFileInfo(user).isDir(), !besideProgram); // made when used
+    Run run;
+    QVERIFY(run.start(used).error.isEmpty());
+    QCOMPARE(run.qln.folder, used);
+    QVERIFY(QFileInfo::exists(QDir(used).filePath(QStringLiteral("faxes.db"))));
+    programEnd(run.qln);
+    ::chmod(QFile::encodeName(readOnly).constData(), 0755);
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -33,6 +33,7 @@ private Q_SLOTS:
     void endingDoesNotSaveSettings();
     void socketErrorShowsMessageBox();
     void serverReplyShownAsPlainText();
+    void aboutNamesTheDataFolder();
     void sendFromTheWindow();
 
 private:
@@ -400,6 +401,16 @@ void TestWindows::serverReplyShownAsPlainText()
         QStringLiteral("SMTP Error: 550 <b>no</b> <img src=\"/etc/passwd\">\r\n");
     QTRY_COMPARE(shown(w, "lblStatus"), refusal);
     QCOMPARE(child<QLabel>(w, "lblStatus")->textFormat(), Qt::PlainText);
+}
+
+void TestWindows::aboutNamesTheDataFolder()
+{
+    auto shell = startShell();
+    MessageBoxCatcher box;
+    triggerMenu(shell->mainWindow(), QStringLiteral("About"));
+    QVERIFY(box.title.startsWith(QStringLiteral("About Quillon")));
+    QVERIFY2(box.text.endsWith(QDir::toNativeSeparators(m_dir->path())), qPrintable(box.text));
+    QVERIFY(box.text.contains(QStringLiteral(QUILLON_VERSION)));
 }
 
 void TestWindows::sendFromTheWindow()

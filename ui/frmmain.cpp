@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -245,10 +246,12 @@ void frmMain::reportError(const QString &error)
 
 void frmMain::about()
 {
-    QMessageBox::about(this, QStringLiteral("About Quillon"),
-                       QStringLiteral("Quillon %1\n\nSends faxes and e-mail through your SMTP "
-                                      "server and an e-mail-to-fax gateway.")
-                           .arg(QStringLiteral(QUILLON_VERSION)));
+    QMessageBox::about(
+        this, QStringLiteral("About Quillon"),
+        QStringLiteral("Quillon %1\n\nSends faxes and e-mail through your SMTP "
+                       "server and an e-mail-to-fax gateway.\n\nYour documents "
+                       "and settings are kept in %2")
+            .arg(QStringLiteral(QUILLON_VERSION), QDir::toNativeSeparators(m_qln.folder)));
 }
 
 void frmMain::endProgram()

@@ -15,6 +15,8 @@ void Shell::prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+    // Desktops match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLON_APP_ID));
     // Closing the last window is not the end: the agreement window closes
     // before the main window opens, and the program ends on its own terms.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,42 @@
+#include "datafolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+#ifndef QUILLON_INSTALL_BINDIR
+#error QUILLON_INSTALL_BINDIR must name the folder the program is installed into
+#endif
+
+namespace {
+
+// access() sees what opening would: permissions, a read-only mount, an
+// immutable folder (which binds root too).
+bool canWriteIn(const QString &folder)
+{
+    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+}
+
+} // namespace
+
+QString dataFolder(const QString &programFolder, const QString &installFolder,
+                   const QString &userFolder)
+{
+    const bool installed = QFileInfo(programFolder).canonicalFilePath() ==
+                           QFileInfo(installFolder).canonicalFilePath();
+    if (!installed && canWriteIn(programFolder))
+        return programFolder;
+    // Start-up reports it if this fails: the files cannot be made there.
+    QDir().mkpath(userFolder);
+    return userFolder;
+}
+
+QString dataFolder()
+{
+    return dataFolder(QCoreApplication::applicationDirPath(),
+                      QStringLiteral(QUILLON_INSTALL_BINDIR),
+                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
