@@ -92,12 +92,28 @@ void TestSecureSession::serverForms_data()
     row("::1", "::1", 25, Security::Plain, "[::1]");
     row("smtps://[2001:db8::25]", "2001:db8::25", 465, Security::Tls, "[2001:db8::25]:465");
     row("192.0.2.25:465", "192.0.2.25", 465, Security::Tls, "192.0.2.25:465");
-    for (const char *bad :
-         {"", "mail.example:", "mail.example:0", "mail.example:70000", "mail.example:2x5",
-          "mail.example:+25", "[::1", "[mail]:25", "http://mail.example", "smtp://",
-          "smtp://smtps://mail.example", "mail.example/x", "user@mail.example", "mail example",
-          "m\u00e4il.example", "mail..example", "mail.example:25:26", ":: ", "[::1 ]:25",
-          "[ ::1]", "::1%", "::1%a b"})
+    for (const char *bad : {"",
+                            "mail.example:",
+                            "mail.example:0",
+                            "mail.example:70000",
+                            "mail.example:2x5",
+                            "mail.example:+25",
+                            "[::1",
+                            "[mail]:25",
+                            "http://mail.example",
+                            "smtp://",
+                            "smtp://smtps://mail.example",
+                            "mail.example/x",
+                            "user@mail.example",
+                            "mail example",
+                            "m\u00e4il.example",
+                            "mail..example",
+                            "mail.example:25:26",
+                            ":: ",
+                            "[::1 ]:25",
+                            "[ ::1]",
+                            "::1%",
+                            "::1%a b"})
         row(bad, "", 0, Security::Plain, "");
 }
 

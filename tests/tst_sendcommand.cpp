@@ -1,30 +1,18 @@
-#include "fakes.h"
-#include "fakesend.h"
 #include "providers.h"
-#include "sendcommand.h"
-#include "sendparams.h"
-#include "smtpsession.h"
+#include "sendcommandfixture.h"
 #include "text.h"
-
-#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
-class TestSendCommand : public QObject
+class TestSendCommand : public SendCommandFixture
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
+    void init() { prepare(); }
     void providers_data();
     void providers();
     void providerListOrder();
     void cleansFieldsInPlace();
-    void faxNumbers_data();
-    void faxNumbers();
-    void namesInAddresses_data();
-    void namesInAddresses();
-    void plainEmail_data();
-    void plainEmail();
     void refusals_data();
     void refusals();
     void serverSettingRefused_data();
@@ -33,37 +21,7 @@ private Q_SLOTS:
     void cannotConnectShownInStatusLine();
     void replaceChar_data();
     void replaceChar();
-
-private:
-    void press() { sendCommand(m_doc, m_settings, m_status, m_params, m_statusText, *m_session); }
-
-    FakeDocument m_doc;
-    FakeSettings m_settings;
-    FakeStatus m_status;
-    FakeMessageBox m_box;
-    FakeSocket m_socket;
-    SendParams m_params;
-    QString m_statusText;
-    std::unique_ptr<SmtpSession> m_session;
 };
-
-void TestSendCommand::init()
-{
-    m_doc = FakeDocument();
-    m_settings = FakeSettings();
-    m_status = FakeStatus();
-    m_socket.connects = 0;
-    m_socket.acceptConnect = true;
-    m_params = SendParams();
-    m_statusText = QStringLiteral("left from before");
-    m_session = std::make_unique<SmtpSession>(m_socket, m_params, m_statusText, m_status, m_box);
-    m_settings.setText(SettingsField::SmtpServer, QStringLiteral("  smtp.example  "));
-    m_settings.setText(SettingsField::Email, QStringLiteral(" me@example.org "));
-    m_settings.setText(SettingsField::Acod, QStringLiteral("  AC-42  "));
-    m_settings.setText(SettingsField::Provider, QStringLiteral("TPC.NET"));
-    m_doc.setText(DocField::Subject, QStringLiteral("  Offer "));
-    m_doc.setText(DocField::Message, QStringLiteral(" Dear Sir,\r\nhello "));
-}
 
 void TestSendCommand::providers_data()
 {
@@ -176,144 +134,6 @@ void TestSendCommand::cleansFieldsInPlace()
     QCOMPARE(m_doc.text(DocField::To), QStringLiteral("John__Smith"));
     QCOMPARE(m_doc.text(DocField::Fax), QStringLiteral("0123 456"));
     QCOMPARE(m_params.recipient, QStringLiteral("John__Smith@0123456.tpc.example"));
-}
-
-void TestSendCommand::faxNumbers_data()
-{
-    QTest::addColumn<QString>("fax");
-    QTest::addColumn<QString>("recipient"); // empty: refused
-    QTest::newRow("spaces") << "0123 456 789"
-                            << "0123456789@fax1.example";
-    QTest::newRow("plus, brackets, dash") << "+1 (555) 123-4567"
-                                          << "15551234567@fax1.example";
-    QTest::newRow("slash") << "030/123-456"
-                           << "030123456@fax1.example";
-    QTest::newRow("dots") << "555.123.4567"
-                          << "5551234567@fax1.example";
-    QTest::newRow("plus after spaces") << "  +44 20 7946 0000"
-                                       << "442079460000@fax1.example";
-    QTest::newRow("letters") << "555-FAX-NOW"
-                             << "";
-    QTest::newRow("at sign") << "555@evil.example"
-                             << "";
-    QTest::newRow("second plus") << "+1 +555"
-                                 << "";
-    QTest::newRow("plus inside") << "555+1"
-                                 << "";
-    QTest::newRow("line break") << "555\nDATA"
-                                << "";
-    QTest::newRow("tab") << "555\t1"
-                         << "";
-    QTest::newRow("no digit") << "+ (-) / ."
-                              << "";
-    QTest::newRow("other digits") << "\uff15\uff15\uff15"
-                                  << "";
-}
-
-void TestSendCommand::faxNumbers()
-{
-    QFETCH(QString, fax);
-    QFETCH(QString, recipient);
-    m_settings.setText(SettingsField::Provider, QStringLiteral("Fax1"));
-    m_doc.setText(DocField::To, QStringLiteral("Jane"));
-    m_doc.setText(DocField::Fax, fax);
-    press();
-    QCOMPARE(m_doc.text(DocField::Fax), text::trim(fax));
-    if (recipient.isEmpty()) {
-        QCOMPARE(m_status.text,
-                 QStringLiteral(
-                     "Not sent: the fax number may hold only digits, spaces and + - . / ( )"));
-        QCOMPARE(m_socket.connects, 0);
-    } else {
-        QCOMPARE(m_params.recipient, recipient);
-        QCOMPARE(m_socket.connects, 1);
-    }
-}
-
-void TestSendCommand::namesInAddresses_data()
-{
-    QTest::addColumn<QString>("to");
-    QTest::addColumn<QString>("localPart");
-    QTest::newRow("accents") << "Zo\u00eb M\u00fcller"
-                             << "Zoe_Muller";
-    QTest::newRow("accent typed apart") << "Zoe\u0308"
-                                        << "Zoe";
-    QTest::newRow("letters without accents to drop")
-        << "Wei\u00df \u00c6r\u00f8 \u0141\u00f3d\u017a \u00deor"
-        << "Weiss_AEro_Lodz_Thor";
-    QTest::newRow("every atext special") << "a!#$%&'*+-/=?^_`{|}~b"
-                                         << "a!#$%&'*+-/=?^_`{|}~b";
-    QTest::newRow("specials an address cannot hold") << "a(b)c,d;e:f<g>h@i[j]k\"l\\m"
-                                                     << "a_b_c_d_e_f_g_h_i_j_k_l_m";
-    QTest::newRow("line break") << "Jane\r\nRCPT TO:<x@evil.example>"
-                                << "Jane__RCPT_TO__x_evil.example_";
-    QTest::newRow("dots at the ends and doubled") << ".J..R. Doe."
-                                                  << "_J._R._Doe_";
-    QTest::newRow("other scripts and emoji") << "\u0418\u0432\u0430\u043d \U0001F600"
-                                             << "______";
-    QTest::newRow("cut to 64") << QString(70, u'x') << QString(64, u'x');
-}
-
-void TestSendCommand::namesInAddresses()
-{
-    QFETCH(QString, to);
-    QFETCH(QString, localPart);
-    m_doc.setText(DocField::To, to);
-    m_doc.setText(DocField::Fax, QStringLiteral("555"));
-    press();
-    QCOMPARE(m_doc.text(DocField::To), localPart);
-    QCOMPARE(m_params.recipient, localPart + QStringLiteral("@555.tpc.example"));
-    QCOMPARE(m_status.text, QStringLiteral("Sending"));
-}
-
-void TestSendCommand::plainEmail_data()
-{
-    QTest::addColumn<QString>("to");
-    QTest::addColumn<QString>("recipient"); // empty: refused
-    QTest::newRow("plain") << " jane@example.org "
-                           << "jane@example.org";
-    QTest::newRow("dots, plus, apostrophe") << "o'brien.j+fax@mail.example.co.uk"
-                                            << "o'brien.j+fax@mail.example.co.uk";
-    QTest::newRow("space becomes underscore") << "friend @example.org"
-                                              << "friend_@example.org";
-    QTest::newRow("no domain") << "jane"
-                               << "";
-    QTest::newRow("no dot in domain") << "jane@localhost"
-                                      << "";
-    QTest::newRow("two at signs") << "jane@@example.org"
-                                  << "";
-    QTest::newRow("8-bit") << "j\u00e4ne@example.org"
-                           << "";
-    QTest::newRow("space in domain") << "jane@exa mple.org"
-                                     << "";
-    QTest::newRow("dot at end of local part") << "jane.@example.org"
-                                              << "";
-    QTest::newRow("empty label") << "jane@example..org"
-                                 << "";
-    QTest::newRow("angle brackets") << "<jane@example.org>"
-                                    << "";
-    QTest::newRow("local part over 64") << QString(65, u'j') + QStringLiteral("@example.org") << "";
-}
-
-void TestSendCommand::plainEmail()
-{
-    QFETCH(QString, to);
-    QFETCH(QString, recipient);
-    m_settings.setText(SettingsField::Provider, QStringLiteral("nonsense"));
-    m_doc.setText(DocField::To, to);
-    m_doc.setText(DocField::Fax, QStringLiteral("   "));
-    press();
-    QCOMPARE(m_doc.text(DocField::Fax), QString());
-    if (recipient.isEmpty()) {
-        const QString shown = m_doc.text(DocField::To);
-        QCOMPARE(m_status.text, QStringLiteral("Not sent: ") + shown +
-                                    QStringLiteral(" is not an e-mail address"));
-        QCOMPARE(m_socket.connects, 0);
-    } else {
-        QCOMPARE(m_params.recipient, recipient);
-        QCOMPARE(m_doc.text(DocField::To), recipient);
-        QCOMPARE(m_socket.connects, 1);
-    }
 }
 
 void TestSendCommand::refusals_data()

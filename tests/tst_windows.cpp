@@ -1,23 +1,18 @@
-#include "fakes.h"
 #include "frmagreement.h"
 #include "frmmain.h"
 #include "frmsettings.h"
 #include "scriptedserver.h"
-#include "shell.h"
-#include "smtpcapture.h"
+#include "shellfixture.h"
 #include "windowdriver.h"
 
 #include <QComboBox>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
-using namespace std::chrono_literals;
-
-class TestWindows : public QObject
+class TestWindows : public ShellFixture
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
+    void init() { newFolder(); }
     void agreement();
     void declining_data();
     void declining();
@@ -31,32 +26,8 @@ private Q_SLOTS:
     void settingsSurviveRestart();
     void endingDoesNotSaveSettings_data();
     void endingDoesNotSaveSettings();
-    void socketErrorShowsMessageBox();
-    void serverReplyShownAsPlainText();
     void aboutNamesTheDataFolder();
-    void sendFromTheWindow();
-
-private:
-    std::unique_ptr<Shell> startShell(bool agreed = true);
-    QString path(const char *name) const { return m_dir->filePath(QString::fromLatin1(name)); }
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
-
-void TestWindows::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-}
-
-std::unique_ptr<Shell> TestWindows::startShell(bool agreed)
-{
-    if (agreed)
-        writeBytes(path("qln.rss"), "    ");
-    auto shell = std::make_unique<Shell>(m_dir->path(), SmtpTimeouts{2000ms, 2000ms, 2000ms});
-    const QString error = shell->start();
-    if (!error.isEmpty())
-        qFatal("start-up failed: %s", qPrintable(error));
-    return shell;
-}
 
 void TestWindows::agreement()
 {
@@ -360,49 +331,6 @@ void TestWindows::endingDoesNotSaveSettings()
     QCOMPARE(fileBytes(path("qln.db")), before);
 }
 
-void TestWindows::socketErrorShowsMessageBox()
-{
-    quint16 port;
-    {
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost));
-        port = probe.serverPort();
-    }
-    writeBytes(path("qln.db"),
-               settingsBytes({}, "127.0.0.1:" + QByteArray::number(port), "me@example.org", {}));
-    auto shell = startShell();
-    frmMain *w = shell->mainWindow();
-    type(w, "txtTo", QStringLiteral("someone@example.org"));
-    type(w, "txtFax", QString());
-    MessageBoxCatcher box;
-    click(w, "btnSend");
-    QTRY_COMPARE(shown(w, "lblStatus"), QStringLiteral("SMTP Error: Connection refused"));
-    QCOMPARE(box.title, QStringLiteral("Winsock Error"));
-    QCOMPARE(box.text, QStringLiteral("Winsock Error number 10061\r\nConnection refused"));
-    QCOMPARE(box.icon, QMessageBox::Warning);
-}
-
-void TestWindows::serverReplyShownAsPlainText()
-{
-    ScriptedServer server;
-    QVERIFY(server.listening);
-    server.failStep = 3;
-    server.action = ScriptedServer::Action::Reply;
-    server.reply = "550 <b>no</b> <img src=\"/etc/passwd\">";
-    writeBytes(path("qln.db"),
-               settingsBytes({}, "127.0.0.1:" + QByteArray::number(server.server.serverPort()),
-                             "me@example.org", {}));
-    auto shell = startShell();
-    frmMain *w = shell->mainWindow();
-    type(w, "txtTo", QStringLiteral("someone@example.org"));
-    type(w, "txtFax", QString());
-    click(w, "btnSend");
-    const QString refusal =
-        QStringLiteral("SMTP Error: 550 <b>no</b> <img src=\"/etc/passwd\">\r\n");
-    QTRY_COMPARE(shown(w, "lblStatus"), refusal);
-    QCOMPARE(child<QLabel>(w, "lblStatus")->textFormat(), Qt::PlainText);
-}
-
 void TestWindows::aboutNamesTheDataFolder()
 {
     auto shell = startShell();
@@ -411,39 +339,6 @@ void TestWindows::aboutNamesTheDataFolder()
     QVERIFY(box.title.startsWith(QStringLiteral("About Quillon")));
     QVERIFY2(box.text.endsWith(QDir::toNativeSeparators(m_dir->path())), qPrintable(box.text));
     QVERIFY(box.text.contains(QStringLiteral(QUILLON_VERSION)));
-}
-
-void TestWindows::sendFromTheWindow()
-{
-    SmtpCapture server;
-    QVERIFY2(server.start(), qPrintable(server.errors()));
-    auto shell = startShell();
-    frmMain *w = shell->mainWindow();
-    triggerMenu(w, QStringLiteral("Settings"));
-    frmSettings *settings = w->settingsWindow();
-    type(settings, "txtSMTPServer", QStringLiteral("127.0.0.1:%1").arg(server.port));
-    type(settings, "txtEmail", QStringLiteral("me@example.org"));
-    child<QComboBox>(settings, "cmbProvider")->setCurrentText(QStringLiteral("ClickFax"));
-    type(settings, "txtAcod", QStringLiteral(" 42 "));
-    type(w, "txtTo", QStringLiteral("Jane Doe"));
-    type(w, "txtFax", QStringLiteral(" 5551234"));
-    type(w, "txtSubject", QStringLiteral("Hello"));
-    QPlainTextEdit *message = child<QPlainTextEdit>(w, "txtMessage");
-    message->setPlainText(QStringLiteral("Dear Jane,\n.\nBye"));
-    click(w, "btnSend");
-    QCOMPARE(shown(w, "txtTo"), QStringLiteral("Jane_Doe"));
-    QCOMPARE(shown(w, "txtFax"), QStringLiteral("5551234"));
-    QTRY_COMPARE_WITH_TIMEOUT(shown(w, "lblStatus"), QStringLiteral("Sent OK."), 10000);
-
-    QCOMPARE(server.messages().size(), 1);
-    const QJsonObject got = server.messages().first();
-    QCOMPARE(got[QStringLiteral("rcpt_tos")].toArray().first().toString(),
-             QStringLiteral("5551234@clickfax.example"));
-    const QJsonObject parsed = got[QStringLiteral("parsed")].toObject();
-    QCOMPARE(parsed[QStringLiteral("subject")].toString(), QStringLiteral("Hello"));
-    QCOMPARE(parsed[QStringLiteral("body")].toString(),
-             QStringLiteral("{nocover=0}\r\n{compcode=42}\r\n{to=Jane_Doe}\r\n{body=Dear Jane,\r\n"
-                            ".\r\nBye}\r\n"));
 }
 
 QTEST_MAIN(TestWindows)
