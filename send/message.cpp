@@ -47,7 +47,8 @@ QByteArray asciiHeader(const char *name, QStringView value)
     return line + crlf;
 }
 
-// The subject's pieces where a fold may go: before each run of whitespace.
+// The subject's pieces where a fold may go: before each run of whitespace,
+// so that every continuation line starts with whitespace and holds text.
 QList<QByteArrayView> foldPieces(QByteArrayView text)
 {
     QList<QByteArrayView> pieces;
@@ -68,9 +69,9 @@ bool isPlainSubject(QByteArrayView text, qsizetype prefix)
 {
     if (text.isEmpty())
         return true;
-    // Readers drop whitespace before the text, and take "=?" for the start
-    // of an encoded-word.
-    if (isWhitespace(text.front()) || text.contains("=?"))
+    // Readers drop whitespace at either end, and take "=?" for the start of
+    // an encoded-word.
+    if (isWhitespace(text.front()) || isWhitespace(text.back()) || text.contains("=?"))
         return false;
     for (char c : text) {
         if (!isWhitespace(c) && (c < 0x20 || c > 0x7e))
@@ -87,18 +88,15 @@ QByteArray foldedPlain(const QByteArray &prefix, QByteArrayView text)
 {
     QByteArray out = prefix;
     qsizetype lineLength = out.size();
-    bool lineHasText = false;
+    bool first = true;
     for (QByteArrayView piece : foldPieces(text)) {
-        // A line of whitespace alone would end the header: trailing
-        // whitespace stays on the last line.
-        const bool blank = std::all_of(piece.begin(), piece.end(), isWhitespace);
-        if (lineHasText && !blank && lineLength + piece.size() > FoldAt) {
+        if (!first && lineLength + piece.size() > FoldAt) {
             out += crlf;
             lineLength = 0;
         }
         out += piece;
         lineLength += piece.size();
-        lineHasText = true;
+        first = false;
     }
     return out;
 }

@@ -44,6 +44,8 @@ private Q_SLOTS:
     void subject();
     void body_data();
     void body();
+    void everySubjectFitsItsLines_data();
+    void everySubjectFitsItsLines();
     void dateInEveryZone_data();
     void dateInEveryZone();
     void hostileAddressesStayInTheirHeaders();
@@ -102,6 +104,35 @@ void TestMessage::subject()
     QCOMPARE(m.data, message(lines, "us-ascii", "7bit", "Hi\r\n"));
     for (const QByteArray &line : m.data.split('\n'))
         QVERIFY2(line.size() <= 79, line.constData()); // 78 and the CR
+}
+
+void TestMessage::everySubjectFitsItsLines_data()
+{
+    QTest::addColumn<QString>("subject");
+    const QString words = QStringLiteral("word ").repeated(14) + u'x';
+    QTest::newRow("long whitespace at the end") << words + QString(980, u'\t');
+    QTest::newRow("long whitespace inside") << words + QString(980, u' ') + u'y';
+    QTest::newRow("trailing space") << QStringLiteral("Offer ");
+    QTest::newRow("control characters") << QStringLiteral("a\x01\x7f\tb");
+}
+
+// However the subject is made, no line of it passes 998 bytes, continuation
+// lines start with whitespace and hold text, and nothing but the fold breaks
+// a line.
+void TestMessage::everySubjectFitsItsLines()
+{
+    QFETCH(QString, subject);
+    const mail::Message m =
+        mail::build(params(subject, QString()), QStringLiteral("client.example"), true, stamp);
+    const QByteArray header = m.data.left(m.data.indexOf("\r\nTo: ") + 2);
+    const QList<QByteArray> lines = header.chopped(2).split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray line = lines[i].endsWith('\r') ? lines[i].chopped(1) : lines[i];
+        QVERIFY2(line.size() <= 998, line.constData());
+        QVERIFY(!line.contains('\r'));
+        QVERIFY(i == 0 ? line.startsWith("Subject: ") : line.startsWith(' '));
+        QVERIFY(!line.trimmed().isEmpty());
+    }
 }
 
 void TestMessage::body_data()
