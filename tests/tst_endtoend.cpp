@@ -1,53 +1,11 @@
-#include "fakes.h"
-#include "fakesend.h"
-#include "sendcommand.h"
-#include "smtpsession.h"
-#include "sslsmtpsocket.h"
-
+#include "realsender.h"
 #include "smtpcapture.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
-// The Send command over the real socket, as the main window wires it.
-struct Sender
-{
-    FakeDocument doc;
-    FakeSettings settings;
-    FakeStatus status;
-    FakeMessageBox box;
-    SslSmtpSocket socket;
-    SendParams params;
-    QString statusText;
-    SmtpSession session{socket, params, statusText, status, box};
-
-    explicit Sender(quint16 port)
-    {
-        settings.setText(SettingsField::SmtpServer, QStringLiteral("127.0.0.1:%1").arg(port));
-        settings.setText(SettingsField::Email, QStringLiteral("joe@example.org"));
-        settings.setText(SettingsField::Provider, QStringLiteral("Fax1"));
-        settings.setText(SettingsField::Acod, QStringLiteral("42"));
-    }
-
-    // Sends and waits for the outcome.
-    QString send(const QString &to, const QString &fax, const QString &subject,
-                 const QString &message)
-    {
-        doc.setText(DocField::To, to);
-        doc.setText(DocField::Fax, fax);
-        doc.setText(DocField::Subject, subject);
-        doc.setText(DocField::Message, message);
-        QSignalSpy finished(&session, &SmtpSession::finished);
-        sendCommand(doc, settings, status, params, statusText, session);
-        if (!statusText.isEmpty())
-            return statusText;
-        return finished.wait(10000) ? status.text : QStringLiteral("<no outcome>");
-    }
-};
 
 QString field(const QJsonObject &message, const char *name)
 {
@@ -106,8 +64,9 @@ void TestEndToEnd::faxArrivesAsTyped()
     QFETCH(QString, encoding);
     SmtpCapture server;
     QVERIFY2(server.start(serverOptions), qPrintable(server.errors()));
-    Sender sender(server.port);
-    QCOMPARE(sender.send(QStringLiteral("Jane"), QStringLiteral("555 1234"), subject, body),
+    RealSender sender;
+    QCOMPARE(sender.send(QStringLiteral("127.0.0.1:%1").arg(server.port), QStringLiteral("Jane"),
+                         QStringLiteral("555 1234"), subject, body),
              QStringLiteral("Sent OK."));
 
     QCOMPARE(server.messages().size(), 1);
@@ -140,9 +99,10 @@ void TestEndToEnd::everySendHasItsOwnMessageId()
 {
     SmtpCapture server;
     QVERIFY2(server.start(), qPrintable(server.errors()));
-    Sender sender(server.port);
+    RealSender sender;
     for (int i = 0; i < 2; ++i)
-        QCOMPARE(sender.send(QStringLiteral("Jane"), QStringLiteral("555"), QStringLiteral("Hi"),
+        QCOMPARE(sender.send(QStringLiteral("127.0.0.1:%1").arg(server.port),
+                             QStringLiteral("Jane"), QStringLiteral("555"), QStringLiteral("Hi"),
                              QStringLiteral("Same text")),
                  QStringLiteral("Sent OK."));
     QCOMPARE(server.messages().size(), 2);
@@ -155,9 +115,10 @@ void TestEndToEnd::numberAndNameAsPeopleTypeThem()
 {
     SmtpCapture server;
     QVERIFY2(server.start(), qPrintable(server.errors()));
-    Sender sender(server.port);
+    RealSender sender;
     sender.settings.setText(SettingsField::Provider, QStringLiteral("TPC.NET"));
-    QCOMPARE(sender.send(QStringLiteral("Zo\u00eb M\u00fcller"),
+    QCOMPARE(sender.send(QStringLiteral("127.0.0.1:%1").arg(server.port),
+                         QStringLiteral("Zo\u00eb M\u00fcller"),
                          QStringLiteral("+1 (555) 123-4567"), QStringLiteral("Hi"),
                          QStringLiteral("Hello")),
              QStringLiteral("Sent OK."));
@@ -190,9 +151,10 @@ void TestEndToEnd::spamFilterFindsNothingAmiss()
     QFETCH(QString, body);
     SmtpCapture server;
     QVERIFY2(server.start(), qPrintable(server.errors()));
-    Sender sender(server.port);
+    RealSender sender;
     sender.settings.setText(SettingsField::Provider, provider);
-    QCOMPARE(sender.send(QStringLiteral("Jane Doe"), QStringLiteral("555 1234"), subject, body),
+    QCOMPARE(sender.send(QStringLiteral("127.0.0.1:%1").arg(server.port),
+                         QStringLiteral("Jane Doe"), QStringLiteral("555 1234"), subject, body),
              QStringLiteral("Sent OK."));
     QCOMPARE(server.messages().size(), 1);
 

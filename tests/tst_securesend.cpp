@@ -1,15 +1,7 @@
-#include "credentialstore.h"
-#include "fakekeyring.h"
-#include "fakes.h"
-#include "fakesend.h"
-#include "sendcommand.h"
-#include "smtpsession.h"
-#include "sslsmtpsocket.h"
-
+#include "realsender.h"
 #include "smtpcapture.h"
 #include "tlsscriptedserver.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 #ifndef MAKE_CERTS_SCRIPT
@@ -18,44 +10,13 @@
 
 namespace {
 
-// The Send command over the real TLS socket, trusting the test's issuer,
-// with the sign-ins of a scripted user and a keyring in memory.
-struct Sender
+// A fax with accents, € and a "." line, to `server`.
+QString sendFax(RealSender &sender, const QString &server)
 {
-    explicit Sender(const QList<QSslCertificate> &issuers) : socket(issuers)
-    {
-        session.setCredentialSource(&credentials);
-        settings.setText(SettingsField::Email, QStringLiteral("joe@example.org"));
-        settings.setText(SettingsField::Provider, QStringLiteral("Fax1"));
-    }
-
-    QString send(const QString &server)
-    {
-        settings.setText(SettingsField::SmtpServer, server);
-        doc.setText(DocField::To, QStringLiteral("Jane"));
-        doc.setText(DocField::Fax, QStringLiteral("555 1234"));
-        doc.setText(DocField::Subject, QStringLiteral("Angebot f\u00fcr M\u00fcller"));
-        doc.setText(DocField::Message, QStringLiteral("Preis: 100 \u20ac\r\n.\r\nJoe"));
-        QSignalSpy finished(&session, &SmtpSession::finished);
-        statusText.clear();
-        sendCommand(doc, settings, status, params, statusText, session);
-        if (!statusText.isEmpty())
-            return statusText;
-        return finished.wait(10000) ? status.text : QStringLiteral("<no outcome>");
-    }
-
-    FakeDocument doc;
-    FakeSettings settings;
-    FakeStatus status;
-    FakeMessageBox box;
-    SslSmtpSocket socket;
-    SendParams params;
-    QString statusText;
-    MemoryKeyring keyring;
-    ScriptedPrompt prompt;
-    CredentialStore credentials{keyring, prompt};
-    SmtpSession session{socket, params, statusText, status, box};
-};
+    return sender.send(server, QStringLiteral("Jane"), QStringLiteral("555 1234"),
+                       QStringLiteral("Angebot f\u00fcr M\u00fcller"),
+                       QStringLiteral("Preis: 100 \u20ac\r\n.\r\nJoe"));
+}
 
 bool portIsFree(quint16 port)
 {
@@ -133,10 +94,10 @@ void TestSecureSend::signedInSendArrives()
         options << QStringLiteral("--port") << QString::number(fixedPort);
     SmtpCapture server;
     QVERIFY2(server.start(options), qPrintable(server.errors()));
-    Sender sender(issuer());
+    RealSender sender(issuer());
     sender.prompt.passwords = {QStringLiteral("s3cret p\u00e4ss")};
 
-    QCOMPARE(sender.send(setting.arg(server.port)), QStringLiteral("Sent OK."));
+    QCOMPARE(sendFax(sender, setting.arg(server.port)), QStringLiteral("Sent OK."));
     QCOMPARE(sender.prompt.asked.size(), 1);
     QCOMPARE(server.messages().size(), 1);
     const QJsonObject got = server.messages().first();
@@ -149,7 +110,7 @@ void TestSecureSend::signedInSendArrives()
              QStringLiteral("Preis: 100 \u20ac\r\n.\r\nJoe\r\n"));
 
     // The password is kept: the next Send asks nothing.
-    QCOMPARE(sender.send(setting.arg(server.port)), QStringLiteral("Sent OK."));
+    QCOMPARE(sendFax(sender, setting.arg(server.port)), QStringLiteral("Sent OK."));
     QCOMPARE(sender.prompt.asked.size(), 1);
 }
 
@@ -160,14 +121,14 @@ void TestSecureSend::wrongPasswordThenTheRightOne()
                            QStringLiteral("--auth"), QStringLiteral("joe@example.org"),
                            QStringLiteral("right")}),
              qPrintable(server.errors()));
-    Sender sender(issuer());
+    RealSender sender(issuer());
     const QString setting = QStringLiteral("starttls://127.0.0.1:%1").arg(server.port);
     sender.prompt.passwords = {QStringLiteral("wrong"), QStringLiteral("right")};
 
-    QCOMPARE(sender.send(setting),
+    QCOMPARE(sendFax(sender, setting),
              QStringLiteral("SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n"));
     QVERIFY(sender.keyring.entries.isEmpty()); // remembered, then forgotten
-    QCOMPARE(sender.send(setting), QStringLiteral("Sent OK."));
+    QCOMPARE(sendFax(sender, setting), QStringLiteral("Sent OK."));
     QCOMPARE(sender.prompt.asked.size(), 2);
     QCOMPARE(server.messages().size(), 1);
     QCOMPARE(sender.keyring.entries.size(), 1);
@@ -179,9 +140,9 @@ void TestSecureSend::plainNeverSignsIn()
 {
     SmtpCapture server;
     QVERIFY2(server.start({QStringLiteral("--auth-optional")}), qPrintable(server.errors()));
-    Sender sender(issuer());
+    RealSender sender(issuer());
     sender.prompt.passwords = {QStringLiteral("never asked")};
-    QCOMPARE(sender.send(QStringLiteral("127.0.0.1:%1").arg(server.port)),
+    QCOMPARE(sendFax(sender, QStringLiteral("127.0.0.1:%1").arg(server.port)),
              QStringLiteral("Sent OK."));
     QVERIFY(sender.prompt.asked.isEmpty());
     QCOMPARE(server.messages().size(), 1);
@@ -236,11 +197,12 @@ void TestSecureSend::refusedBeforeAnythingIsSent()
     QVERIFY(server.listening);
     server.ehlo = ehlo;
     server.startTlsReply = startTlsReply;
-    Sender sender(issuer());
+    RealSender sender(issuer());
     sender.prompt.passwords = {QStringLiteral("secret")};
     const QString scheme = implicitTls ? QStringLiteral("smtps") : QStringLiteral("starttls");
-    QCOMPARE(sender.send(QStringLiteral("%1://127.0.0.1:%2").arg(scheme).arg(server.serverPort())),
-             status);
+    QCOMPARE(
+        sendFax(sender, QStringLiteral("%1://127.0.0.1:%2").arg(scheme).arg(server.serverPort())),
+        status);
     QTest::qWait(50); // anything the client might still send reaches the log
     QVERIFY2(!server.log.contains("MAIL FROM"), server.log.constData());
     QVERIFY2(!server.log.contains("AUTH"), server.log.constData());
