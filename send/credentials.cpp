@@ -1,10 +1,14 @@
 #include "credentials.h"
 
+#include "serveraddress.h"
+
 #include <QUrl>
 
 QString Account::key() const
 {
-    const QString name = host.contains(u':') ? u'[' + host + u']' : host;
+    ServerAddress server;
+    server.host = host;
+    server.port = port;
     return QStringLiteral("smtp://") + QString::fromLatin1(QUrl::toPercentEncoding(defaultUser)) +
-           u'@' + name + u':' + QString::number(port);
+           u'@' + server.hostAndPort();
 }

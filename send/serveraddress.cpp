@@ -112,21 +112,24 @@ std::optional<ServerAddress> ServerAddress::parse(QStringView setting)
     return a;
 }
 
+QString ServerAddress::name() const
+{
+    return host.contains(u':') ? u'[' + host + u']' : host;
+}
+
 QString ServerAddress::hostAndPort() const
 {
-    const QString name = host.contains(u':') ? u'[' + host + u']' : host;
-    return name + u':' + QString::number(port);
+    return name() + u':' + QString::number(port);
 }
 
 QString ServerAddress::format() const
 {
-    const QString name = host.contains(u':') ? u'[' + host + u']' : host;
     // The port alone says how to secure it, or a scheme says so.
     if (security == securityForPort(port))
-        return port == 25 ? name : hostAndPort();
+        return port == 25 ? name() : hostAndPort();
     for (const Scheme &s : schemes) {
         if (s.security == security)
-            return s.prefix.toString() + (port == s.port ? name : hostAndPort());
+            return s.prefix.toString() + (port == s.port ? name() : hostAndPort());
     }
     return {};
 }

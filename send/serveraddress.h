@@ -30,7 +30,9 @@ struct ServerAddress
     static std::optional<ServerAddress> parse(QStringView setting);
     // The shortest setting that parses to this address.
     QString format() const;
-    // "host:port", IPv6 in brackets: for the user and the keyring.
+    // The host as a setting writes it: IPv6 in brackets.
+    QString name() const;
+    // "host:port", IPv6 in brackets: for settings and the keyring.
     QString hostAndPort() const;
 
     friend bool operator==(const ServerAddress &a, const ServerAddress &b)
