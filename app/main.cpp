@@ -1,8 +1,8 @@
 #include "datafolder.h"
+#include "plaintext.h"
 #include "shell.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 int main(int argc, char *argv[])
 {
@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     Shell shell(dataFolder());
     QObject::connect(&shell, &Shell::ended, &app, [] { QCoreApplication::exit(0); });
     if (const QString error = shell.start(); !error.isEmpty()) {
-        QMessageBox::critical(nullptr, QStringLiteral("Quillon"),
+        plaintext::messageBox(nullptr, QMessageBox::Critical, QStringLiteral("Quillon"),
                               error + QStringLiteral("\n\nQuillon cannot start."));
         return 1;
     }

@@ -38,6 +38,7 @@ void TestSendWindow::socketErrorShowsMessageBox()
     QCOMPARE(box.title, QStringLiteral("Winsock Error"));
     QCOMPARE(box.text, QStringLiteral("Winsock Error number 10061\r\nConnection refused"));
     QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.format, Qt::PlainText);
 }
 
 void TestSendWindow::serverReplyShownAsPlainText()
@@ -59,6 +60,12 @@ void TestSendWindow::serverReplyShownAsPlainText()
         QStringLiteral("SMTP Error: 550 <b>no</b> <img src=\"/etc/passwd\">\r\n");
     QTRY_COMPARE(shown(w, "lblStatus"), refusal);
     QCOMPARE(child<QLabel>(w, "lblStatus")->textFormat(), Qt::PlainText);
+    // The tooltip's rich-text engine would load the image: it gets the text
+    // escaped.
+    const QString tip = child<QLabel>(w, "lblStatus")->toolTip();
+    QVERIFY2(tip.contains(QStringLiteral("&lt;img src=\"/etc/passwd\"&gt;")),
+             qPrintable(tip));
+    QVERIFY(!tip.contains(QStringLiteral("<img")) && !tip.contains(QStringLiteral("<b>")));
 }
 
 void TestSendWindow::sendFromTheWindow()

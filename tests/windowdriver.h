@@ -63,6 +63,7 @@ struct MessageBoxCatcher
 {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
     QTimer timer;
     MessageBoxCatcher()
     {
@@ -72,6 +73,7 @@ struct MessageBoxCatcher
                 title = box->windowTitle();
                 text = box->text();
                 icon = box->icon();
+                format = box->textFormat();
                 box->accept();
                 timer.stop();
             }

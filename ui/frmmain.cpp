@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "frmsettings.h"
 #include "frmsignin.h"
+#include "plaintext.h"
 #include "qln_main.h"
 #include "sendcommand.h"
 #include "sslsmtpsocket.h"
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -165,12 +165,12 @@ void frmMain::showRecNum(qint16 recNum)
 void frmMain::setStatus(const QString &text)
 {
     lblStatus->setText(text);
-    lblStatus->setToolTip(text);
+    lblStatus->setToolTip(plaintext::toolTip(text));
 }
 
 void frmMain::exclamation(const QString &text, const QString &title)
 {
-    QMessageBox::warning(this, title, text);
+    plaintext::warning(this, title, text);
 }
 
 std::optional<SignInPrompt::Answer> frmMain::ask(const Account &account, bool keyringAvailable)
@@ -183,10 +183,10 @@ std::optional<SignInPrompt::Answer> frmMain::ask(const Account &account, bool ke
 
 void frmMain::notRemembered(const Account &account)
 {
-    QMessageBox::warning(this, QStringLiteral("Quillon"),
-                         QStringLiteral("The keyring did not take the password for %1, so Quillon "
-                                        "keeps it only until it ends.")
-                             .arg(account.host));
+    plaintext::warning(this, QStringLiteral("Quillon"),
+                       QStringLiteral("The keyring did not take the password for %1, so Quillon "
+                                      "keeps it only until it ends.")
+                           .arg(account.host));
 }
 
 SettingsFields &frmMain::settingsFields()
@@ -194,7 +194,7 @@ SettingsFields &frmMain::settingsFields()
     if (!m_settings) {
         m_settings = new frmSettings(m_qln.settings);
         if (const QString error = m_qln.settings.read(); !error.isEmpty())
-            QMessageBox::warning(this, QStringLiteral("Quillon"), error);
+            plaintext::warning(this, QStringLiteral("Quillon"), error);
         m_qln.settings.loadFields(*m_settings);
     }
     return *m_settings;
@@ -241,13 +241,13 @@ void frmMain::deleteRec(qint16 &recNum)
 void frmMain::reportError(const QString &error)
 {
     if (!error.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Quillon"), error);
+        plaintext::warning(this, QStringLiteral("Quillon"), error);
 }
 
 void frmMain::about()
 {
-    QMessageBox::about(
-        this, QStringLiteral("About Quillon"),
+    plaintext::messageBox(
+        this, QMessageBox::Information, QStringLiteral("About Quillon"),
         QStringLiteral("Quillon %1\n\nSends faxes and e-mail through your SMTP "
                        "server and an e-mail-to-fax gateway.\n\nYour documents "
                        "and settings are kept in %2")

@@ -1,6 +1,7 @@
 #include "frmsettings.h"
 
 #include "controls.h"
+#include "plaintext.h"
 #include "providers.h"
 #include "settingsstore.h"
 #include "twips.h"
@@ -9,7 +10,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 
 namespace {
 
@@ -118,7 +118,7 @@ void frmSettings::closeEvent(QCloseEvent *event)
     if (m_saveOnClose) {
         m_store.storeFields(*this);
         if (const QString error = m_store.write(); !error.isEmpty())
-            QMessageBox::warning(this, QStringLiteral("Quillon"), error);
+            plaintext::warning(this, QStringLiteral("Quillon"), error);
     }
     event->accept();
 }
