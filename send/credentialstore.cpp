@@ -1,7 +1,12 @@
 #include "credentialstore.h"
 
-CredentialStore::CredentialStore(Keyring &keyring, SignInPrompt &prompt)
-    : m_keyring(keyring), m_prompt(prompt)
+#include <QTimer>
+
+#include <memory>
+
+CredentialStore::CredentialStore(Keyring &keyring, SignInPrompt &prompt,
+                                 std::chrono::milliseconds keyringWait)
+    : m_keyring(keyring), m_prompt(prompt), m_keyringWait(keyringWait)
 {
 }
 
@@ -11,9 +16,17 @@ void CredentialStore::request(const Account &account,
     const QString key = account.key();
     if (const auto known = m_known.constFind(key); known != m_known.cend())
         return done(*known);
+    // Whichever comes first, the keyring's answer or the end of the wait,
+    // decides; the other is ignored.
+    auto decided = std::make_shared<bool>(false);
+    QTimer::singleShot(m_keyringWait, this, [this, decided, account, done] {
+        if (!std::exchange(*decided, true))
+            ask(account, false, done);
+    });
     QPointer<CredentialStore> self(this);
-    m_keyring.read(key, [self, account, done](Keyring::Result result, const QByteArray &secret) {
-        if (!self)
+    m_keyring.read(key, [self, decided, account, done](Keyring::Result result,
+                                                       const QByteArray &secret) {
+        if (!self || std::exchange(*decided, true))
             return;
         if (result == Keyring::Result::Found) {
             if (const std::optional<SignIn> signIn = fromSecret(secret)) {

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <chrono>
+
 // Asks the user for a sign-in, in a window of the program's.
 class SignInPrompt
 {
@@ -31,7 +33,10 @@ public:
 class CredentialStore final : public QObject, public CredentialSource
 {
 public:
-    CredentialStore(Keyring &keyring, SignInPrompt &prompt);
+    // A keyring that has not answered within `keyringWait` (locked with its
+    // prompt out of sight, a stuck bus) is taken for none.
+    CredentialStore(Keyring &keyring, SignInPrompt &prompt,
+                    std::chrono::milliseconds keyringWait = std::chrono::seconds(20));
 
     void request(const Account &account, std::function<void(std::optional<SignIn>)> done) override;
     void refused(const Account &account) override;
@@ -47,5 +52,6 @@ private:
 
     Keyring &m_keyring;
     SignInPrompt &m_prompt;
+    std::chrono::milliseconds m_keyringWait;
     QHash<QString, SignIn> m_known;
 };

@@ -18,6 +18,9 @@ public:
     // "*" once the mechanism has nothing more to say: the server then ends
     // the sign-in.
     virtual QByteArray answer(QByteArrayView challenge) = 0;
+    // The last answer has been given: a server that challenges again would
+    // keep the sign-in going for ever.
+    virtual bool exhausted() const = 0;
 };
 
 namespace sasl {

@@ -27,10 +27,17 @@ SmtpSession::SmtpSession(SmtpSocket &Winsock1, const SendParams &params, QString
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] {
+        if (!m_busy)
+            return;
         end(m_waiting == Waiting::QuitReply ? QStringLiteral("Sent OK.")
             : m_waiting == Waiting::Handshake
                 ? QStringLiteral("SMTP Error: cannot set up a secure connection: no answer")
                 : QStringLiteral("SMTP Error: no reply from server"));
+    });
+    m_signInDeadline.setSingleShot(true);
+    connect(&m_signInDeadline, &QTimer::timeout, this, [this] {
+        if (m_busy && m_waiting == Waiting::AuthReply)
+            end(QStringLiteral("SMTP Error: the server did not finish the sign-in in time"));
     });
     connect(&m_socket, &SmtpSocket::connected, this, &SmtpSession::onConnected);
     connect(&m_socket, &SmtpSocket::encrypted, this, &SmtpSession::onEncrypted);
@@ -53,38 +60,21 @@ void SmtpSession::send_mail(const QString &, const QString &, const QString &SMT
     m_lineStart = m_scanFrom = 0;
     m_capabilities = {};
     m_encrypted = false;
-    m_signIn.reset();
-    m_sasl.reset();
     const quint64 exchange = ++m_exchange;
-    if (m_server.security == ServerAddress::Security::Plain || !m_credentials) {
-        if (!connectToServer())
-            strError = QStringLiteral("Cannot connect to SMTP server");
+    const Waiting before = m_waiting;
+    m_busy = true;
+    m_waiting = Waiting::Greeting;
+    const bool started = m_socket.connectToServer(m_server.host, m_server.port,
+                                                  m_server.security == ServerAddress::Security::Tls);
+    if (!running(exchange))
+        return; // the socket failed at once, and that outcome is reported
+    if (!started) {
+        m_busy = false;
+        m_waiting = before;
+        strError = QStringLiteral("Cannot connect to SMTP server");
         return;
     }
-    // The password is asked for before connecting, so that no server waits
-    // on the user.
-    m_busy = true;
-    m_waiting = Waiting::SignIn;
-    m_credentials->request(account(), [this, exchange](std::optional<SignIn> signIn) {
-        if (exchange != m_exchange || !m_busy || m_waiting != Waiting::SignIn)
-            return;
-        if (!signIn)
-            return end(QStringLiteral("Not sent: no password given."));
-        m_signIn = std::move(signIn);
-        if (!connectToServer())
-            end(QStringLiteral("Cannot connect to SMTP server"));
-    });
-}
-
-bool SmtpSession::connectToServer()
-{
-    m_busy = m_socket.connectToServer(m_server.host, m_server.port,
-                                      m_server.security == ServerAddress::Security::Tls);
-    if (m_busy) {
-        m_waiting = Waiting::Greeting;
-        m_timer.start(m_timeouts.connect);
-    }
-    return m_busy;
+    m_timer.start(m_timeouts.connect);
 }
 
 void SmtpSession::onConnected()
@@ -113,8 +103,8 @@ void SmtpSession::onEncrypted()
     // What the server said before encryption may have been forged on the
     // way: ask again.
     m_capabilities = {};
-    sendHello(true);
     m_timer.start(m_timeouts.reply);
+    sendHello(true);
 }
 
 void SmtpSession::onTlsError(const QString &reason)
@@ -131,6 +121,7 @@ void SmtpSession::Winsock1_DataArrival(qint64)
     const QString data = m_socket.getData();
     if (!m_busy)
         return;
+    const quint64 exchange = m_exchange;
     const bool encryptionDue = m_server.security == ServerAddress::Security::Tls && !m_encrypted;
     if ((encryptionDue || m_waiting == Waiting::Handshake) && !data.isEmpty())
         return injected();
@@ -147,7 +138,7 @@ void SmtpSession::Winsock1_DataArrival(qint64)
         m_received.remove(0, lf + 1);
         m_lineStart = m_scanFrom = 0;
         handleReply(reply);
-        if (!m_busy)
+        if (!running(exchange))
             return;
     }
     m_scanFrom = m_received.size();
@@ -157,6 +148,7 @@ void SmtpSession::Winsock1_DataArrival(qint64)
 
 void SmtpSession::handleReply(const QString &reply)
 {
+    const quint64 exchange = m_exchange;
     const QStringView code = QStringView(reply).left(3);
     switch (m_waiting) {
     case Waiting::Greeting:
@@ -183,8 +175,8 @@ void SmtpSession::handleReply(const QString &reply)
         if (!m_received.isEmpty())
             return injected();
         m_waiting = Waiting::Handshake;
-        m_socket.startEncryption();
         m_timer.start(m_timeouts.handshake);
+        m_socket.startEncryption();
         return;
     case Waiting::AuthReply:
         handleAuthReply(reply);
@@ -194,17 +186,17 @@ void SmtpSession::handleReply(const QString &reply)
             return fail(reply);
         if (m_pipelined)
             m_waiting = Waiting::RcptReply;
-        else
-            send(QStringLiteral("RCPT TO:<") + text::trim(m_params.recipient) + u'>' + crlf,
-                 Waiting::RcptReply);
+        else if (!send(QStringLiteral("RCPT TO:<") + text::trim(m_params.recipient) + u'>' + crlf,
+                       Waiting::RcptReply))
+            return;
         break;
     case Waiting::RcptReply:
         if (code != u"250" && code != u"251")
             return fail(reply);
         if (m_pipelined)
             m_waiting = Waiting::DataReply;
-        else
-            send(QStringLiteral("DATA") + crlf, Waiting::DataReply);
+        else if (!send(QStringLiteral("DATA") + crlf, Waiting::DataReply))
+            return;
         break;
     case Waiting::DataReply:
         if (code != u"354")
@@ -212,27 +204,30 @@ void SmtpSession::handleReply(const QString &reply)
         // The message may be followed by QUIT in the same write: QUIT closes
         // a pipelined group, and the message counts as sent only once its own
         // reply has come.
-        send(m_message.data + QByteArrayLiteral(".\r\n") +
-                 (m_pipelined ? QByteArrayLiteral("QUIT\r\n") : QByteArray()),
-             Waiting::MessageReply);
+        if (!send(m_message.data + QByteArrayLiteral(".\r\n") +
+                      (m_pipelined ? QByteArrayLiteral("QUIT\r\n") : QByteArray()),
+                  Waiting::MessageReply))
+            return;
         break;
     case Waiting::MessageReply:
         if (code != u"250")
             return fail(reply);
         if (m_pipelined)
             m_waiting = Waiting::QuitReply;
-        else
-            send(QStringLiteral("QUIT") + crlf, Waiting::QuitReply);
+        else if (!send(QStringLiteral("QUIT") + crlf, Waiting::QuitReply))
+            return;
         break;
     case Waiting::QuitReply:
         // Once QUIT is out the message has been accepted, whatever the
         // server answers to QUIT.
         return end(QStringLiteral("Sent OK."));
-    case Waiting::Handshake:
     case Waiting::SignIn:
+        // The server gave up while the user was asked, as a 421 does.
+        return fail(reply);
+    case Waiting::Handshake:
         return; // no reply can come now
     }
-    if (m_busy) {
+    if (running(exchange) && m_waiting != Waiting::SignIn) {
         m_timer.start(m_waiting == Waiting::MessageReply ? m_timeouts.dataReply : m_timeouts.reply);
         m_status.setStatus(m_statusText);
     }
@@ -241,11 +236,15 @@ void SmtpSession::handleReply(const QString &reply)
 void SmtpSession::handleAuthReply(const QString &reply)
 {
     const QStringView code = QStringView(reply).left(3);
-    if (code == u"235")
+    if (code == u"235") {
+        m_signInDeadline.stop();
         return sendEnvelope();
-    if (code == u"334") {
+    }
+    // A server that challenges again once the mechanism has had its last
+    // word would keep the sign-in going for ever.
+    if (code == u"334" && !m_sasl->exhausted()) {
         const QStringView challenge = QStringView(reply).mid(4).trimmed();
-        m_socket.sendData(m_sasl->answer(cp1252::encode(challenge)));
+        send(m_sasl->answer(cp1252::encode(challenge)), Waiting::AuthReply);
         return;
     }
     // A refusal of the user name or password (not a fault of the command,
@@ -260,7 +259,7 @@ void SmtpSession::sendHello(bool extended)
 {
     m_extendedHello = extended;
     send((extended ? QStringLiteral("EHLO ") : QStringLiteral("HELO ")) + clientName() + crlf,
-         Waiting::HelloReply);
+               Waiting::HelloReply);
 }
 
 void SmtpSession::afterHello()
@@ -268,11 +267,37 @@ void SmtpSession::afterHello()
     if (m_server.security == ServerAddress::Security::StartTls && !m_encrypted) {
         if (!m_capabilities.has(u"STARTTLS"))
             return end(noEncryption());
-        return send(QStringLiteral("STARTTLS") + crlf, Waiting::StartTlsReply);
+        send(QStringLiteral("STARTTLS") + crlf, Waiting::StartTlsReply);
+        return;
     }
-    if (m_encrypted && m_signIn && m_capabilities.has(u"AUTH"))
-        return signIn();
+    // Only an encrypted server that asks for a sign-in gets one: a relay
+    // that takes mail without needs no password.
+    if (m_encrypted && m_credentials && m_capabilities.has(u"AUTH"))
+        return requestSignIn();
     sendEnvelope();
+}
+
+// Servers wait minutes for the next command, long enough for the user to
+// type a password: the connection stays open meanwhile.
+void SmtpSession::requestSignIn()
+{
+    const quint64 exchange = m_exchange;
+    m_waiting = Waiting::SignIn;
+    m_timer.stop();
+    m_credentials->request(account(), [this, exchange](std::optional<SignIn> given) {
+        if (!running(exchange) || m_waiting != Waiting::SignIn)
+            return;
+        if (!given) {
+            // The user has decided: what the server does with the QUIT
+            // changes nothing.
+            m_busy = false;
+            m_socket.sendData(QByteArrayLiteral("QUIT\r\n"));
+            return end(QStringLiteral("Not sent: no password given."));
+        }
+        m_signIn = std::move(given);
+        m_timer.start(m_timeouts.reply);
+        signIn();
+    });
 }
 
 void SmtpSession::signIn()
@@ -283,6 +308,7 @@ void SmtpSession::signIn()
         return end(QStringLiteral("SMTP Error: the server offers no sign-in method Quillon "
                                   "supports (") +
                    offered.join(u' ') + u')');
+    m_signInDeadline.start(m_timeouts.signIn);
     send(m_sasl->command(), Waiting::AuthReply);
 }
 
@@ -310,15 +336,17 @@ void SmtpSession::sendEnvelope()
     send(commands, Waiting::MailReply);
 }
 
-void SmtpSession::send(const QString &commands, Waiting next)
+bool SmtpSession::send(const QString &commands, Waiting next)
 {
-    send(cp1252::encode(commands), next);
+    return send(cp1252::encode(commands), next);
 }
 
-void SmtpSession::send(const QByteArray &bytes, Waiting next)
+bool SmtpSession::send(const QByteArray &bytes, Waiting next)
 {
-    m_socket.sendData(bytes);
+    const quint64 exchange = m_exchange;
     m_waiting = next;
+    m_socket.sendData(bytes);
+    return running(exchange);
 }
 
 Account SmtpSession::account() const
@@ -347,9 +375,12 @@ void SmtpSession::end(const QString &outcome, const QString &alert)
     // Closed before any box opens, so that no late event of this exchange is
     // handled while the box waits for the user.
     m_timer.stop();
+    m_signInDeadline.stop();
     m_busy = false;
     m_received.clear();
     m_lineStart = m_scanFrom = 0;
+    m_signIn.reset();
+    m_sasl.reset();
     m_socket.close();
     if (!alert.isEmpty())
         m_messageBox.exclamation(alert, QStringLiteral("Winsock Error"));

@@ -26,6 +26,8 @@ struct SmtpTimeouts
     // risks the server delivering it and the user sending it again.
     std::chrono::milliseconds dataReply{600'000};
     std::chrono::milliseconds handshake{30'000};
+    // From AUTH to its outcome, however the server paces its challenges.
+    std::chrono::milliseconds signIn{120'000};
 };
 
 // One SMTP transaction per Send, driven by the socket's events: greet with
@@ -59,7 +61,7 @@ public:
         StartTlsReply = 7,
         Handshake = 8,
         AuthReply = 9,
-        SignIn = 10, // the user's password, before connecting
+        SignIn = 10, // the user's sign-in, once the encrypted server asked for one
     };
 
     SmtpSession(SmtpSocket &Winsock1, const SendParams &params, QString &statusText,
@@ -75,6 +77,9 @@ public:
     qint16 strState() const { return qint16(m_waiting); }
     // Bytes of an unfinished reply held; never over MaxReply.
     qsizetype heldReplyBytes() const { return m_received.size(); }
+    // A password, or what the server is sent of it, is held: only while an
+    // exchange signs in.
+    bool holdsSecret() const { return m_signIn.has_value() || m_sasl != nullptr; }
 
     // The name to greet with; the machine's fully qualified domain name
     // unless set. With none the greeting names the connection's address.
@@ -90,7 +95,6 @@ Q_SIGNALS:
     void finished();
 
 private:
-    bool connectToServer();
     void onConnected();
     void onEncrypted();
     void onClosedByPeer();
@@ -99,11 +103,16 @@ private:
     void handleAuthReply(const QString &reply);
     void sendHello(bool extended);
     void afterHello();
+    void requestSignIn();
     void signIn();
     void sendEnvelope();
-    // Sends in one write and waits for `next`.
-    void send(const QString &commands, Waiting next);
-    void send(const QByteArray &bytes, Waiting next);
+    // Waits for `next` and sends in one write. The socket may deliver the
+    // server's answer, its close or an error inside the write: false when
+    // that ended this exchange, and the caller must then touch nothing.
+    bool send(const QString &commands, Waiting next);
+    bool send(const QByteArray &bytes, Waiting next);
+    // This exchange, counted by m_exchange, has not ended.
+    bool running(quint64 exchange) const { return m_busy && m_exchange == exchange; }
     // Closes the socket, shows `alert` in a message box if there is one,
     // and reports `outcome`.
     void end(const QString &outcome, const QString &alert = {});
@@ -124,8 +133,9 @@ private:
     ServerAddress m_server;
     std::optional<SignIn> m_signIn;
     std::unique_ptr<SaslMechanism> m_sasl;
-    quint64 m_exchange = 0; // counts exchanges, so a late sign-in finds its own
+    quint64 m_exchange = 0; // counts exchanges, so a late event finds its own
     QTimer m_timer;
+    QTimer m_signInDeadline;
     QString m_received;
     qsizetype m_lineStart = 0; // where the reply's unfinished line begins
     qsizetype m_scanFrom = 0;  // how far it is known to hold no line end

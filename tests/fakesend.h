@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 // A socket scripted by the test: arrive() plays a server line, and every
 // SendData call is recorded as it was made, one entry per write.
 class FakeSocket : public SmtpSocket
@@ -26,7 +28,14 @@ public:
         ++encryptionStarts;
         sent.append(QStringLiteral("<start TLS>"));
     }
-    void sendData(const QByteArray &bytes) override { sent.append(cp1252::decode(bytes)); }
+    void sendData(const QByteArray &bytes) override
+    {
+        sent.append(cp1252::decode(bytes));
+        // A TLS socket reads while it writes: the server's answer, its
+        // close or an error can arrive before the write returns.
+        if (duringWrite)
+            duringWrite(sent.last());
+    }
     QString getData() override { return std::exchange(pending, QString()); }
     void close() override
     {
@@ -54,6 +63,7 @@ public:
     QHostAddress local{QHostAddress::LocalHost};
     QStringList sent;
     QString pending;
+    std::function<void(const QString &written)> duringWrite;
 };
 
 class FakeStatus : public StatusLine

@@ -1,9 +1,10 @@
 // The SMTP session fed whatever a server, or someone between it and the
 // client, may send: any bytes cut into any arrivals, connection events and
 // TLS outcomes at any moment, in every way of connecting (plain, STARTTLS,
-// TLS, with and without a sign-in). It never holds more than 64 KiB of an
-// unfinished reply, ends each exchange with exactly one outcome or is still
-// waiting, and sends nothing once an exchange has ended.
+// TLS, with and without a sign-in), also inside a write. It never holds
+// more than 64 KiB of an unfinished reply, ends each exchange with exactly
+// one outcome or is still waiting, sends nothing once an exchange has ended
+// and keeps no password past it.
 
 #include "fakesend.h"
 #include "fuzzinput.h"
@@ -72,18 +73,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         case 5:
             Q_EMIT socket.encrypted();
             break;
-        case 6:
-            switch ((op >> 3) % 3) {
-            case 0:
-                Q_EMIT socket.tlsError(QStringLiteral("the certificate has expired"));
-                break;
-            case 1:
-                Q_EMIT socket.closedByPeer();
-                break;
-            default:
-                Q_EMIT socket.error(10054, QStringLiteral("Connection reset by peer"));
+        case 6: { // a connection event now, or inside the next write
+            const int event = (op >> 3) % 3;
+            auto raise = [&socket, event] {
+                switch (event) {
+                case 0:
+                    Q_EMIT socket.tlsError(QStringLiteral("the certificate has expired"));
+                    break;
+                case 1:
+                    Q_EMIT socket.closedByPeer();
+                    break;
+                default:
+                    Q_EMIT socket.error(10054, QStringLiteral("Connection reset by peer"));
+                }
+            };
+            if ((op >> 3) < 3) {
+                raise();
+            } else {
+                socket.duringWrite = [&socket, raise](const QString &) {
+                    socket.duringWrite = nullptr;
+                    raise();
+                };
             }
             break;
+        }
         case 7: // the user answers the sign-in window, or presses Send again
             if (credentials.pending)
                 credentials.answerNow();
@@ -95,6 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(outcomes <= 1);
         FUZZ_CHECK(sentAtEnd < 0 || socket.sent.size() == sentAtEnd);
         FUZZ_CHECK(session.isBusy() == (outcomes == 0));
+        FUZZ_CHECK(session.isBusy() || !session.holdsSecret());
     }
     return 0;
 }
