@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #ifndef QUILLON_INSTALL_BINDIR
@@ -30,7 +31,12 @@ QString dataFolder(const QString &programFolder, const QString &installFolder,
     if (!installed && canWriteIn(programFolder))
         return programFolder;
     // Start-up reports it if this fails: the files cannot be made there.
-    QDir().mkpath(userFolder);
+    // The folder Quillon makes is its owner's alone; the ones above it are
+    // the desktop's and keep their usual permissions.
+    if (!QFileInfo(userFolder).isDir()) {
+        QDir().mkpath(QFileInfo(userFolder).path());
+        ::mkdir(QFile::encodeName(userFolder).constData(), 0700);
+    }
     return userFolder;
 }
 

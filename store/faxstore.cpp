@@ -128,9 +128,11 @@ QString FaxStore::write(qint16 recNum)
 
     // A partial last record is completed with blanks before a new one
     // follows it, so that no hole of zero bytes is left in a text field.
+    // Save reports success only once the record is on disk: a power cut
+    // right after must not lose or tear it.
     const QByteArray gap = offset > size ? blankBytes(size, offset) : QByteArray();
     if ((gap.isEmpty() || m_fs.writeFully(m_fd, gap.constData(), gap.size(), size)) &&
-        m_fs.writeFully(m_fd, buffer.data(), R, offset))
+        m_fs.writeFully(m_fd, buffer.data(), R, offset) && m_fs.syncData(m_fd))
         return {};
 
     const int saved = errno;
@@ -235,8 +237,12 @@ QString FaxStore::rebuildWithout(qint16 recNum, qint64 size, qint64 &newSize, bo
     newSize = (inRange ? records - 1 : records) * R;
     replaced = false;
 
+    // A leftover goes first; the new file is then made exclusively, so
+    // that no link planted in its place and no other process shares it.
     const QString tempPath = QDir(m_folder).filePath(TempFileName);
-    const int temp = m_fs.open(tempPath, true, true);
+    if (!m_fs.remove(tempPath) && errno != ENOENT)
+        return failure(QStringLiteral("Cannot remove the old %1").arg(TempFileName));
+    const int temp = m_fs.createNew(tempPath);
     if (temp < 0)
         return failure(QStringLiteral("Cannot create %1").arg(TempFileName));
 
@@ -246,6 +252,10 @@ QString FaxStore::rebuildWithout(qint16 recNum, qint64 size, qint64 &newSize, bo
         m_fs.remove(tempPath);
         return message;
     };
+    // Whoever may read the documents stays the same.
+    if (!m_fs.copyMode(m_fd, temp))
+        return abandon(QStringLiteral("Cannot give %1 the permissions of %2")
+                           .arg(TempFileName, FileName));
 
     constexpr qint64 chunk = qint64(16) << 20;
     qint64 written = 0;

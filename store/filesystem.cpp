@@ -43,11 +43,12 @@ public:
             flags |= O_CREAT;
         if (truncate)
             flags |= O_TRUNC;
-        int fd;
-        do {
-            fd = ::open(nativePath(path).constData(), flags, 0666);
-        } while (fd < 0 && errno == EINTR);
-        return fd;
+        return openRetrying(path, flags);
+    }
+
+    int createNew(const QString &path) override
+    {
+        return openRetrying(path, O_RDWR | O_CLOEXEC | O_CREAT | O_EXCL | O_NOFOLLOW);
     }
 
     bool close(int fd) override { return ::close(fd) == 0; }
@@ -112,6 +113,14 @@ public:
 
     bool sync(int fd) override { return ::fsync(fd) == 0; }
 
+    bool syncData(int fd) override { return ::fdatasync(fd) == 0; }
+
+    bool copyMode(int from, int to) override
+    {
+        struct stat st;
+        return ::fstat(from, &st) == 0 && ::fchmod(to, st.st_mode & 07777) == 0;
+    }
+
     void startWriteback(int fd, qint64 offset, qint64 len) override
     {
         ::sync_file_range(fd, offset, len, SYNC_FILE_RANGE_WRITE);
@@ -146,6 +155,15 @@ public:
     }
 
 private:
+    static int openRetrying(const QString &path, int flags)
+    {
+        int fd;
+        do {
+            fd = ::open(nativePath(path).constData(), flags, 0600);
+        } while (fd < 0 && errno == EINTR);
+        return fd;
+    }
+
     bool m_kernelCopy = true;
 };
 

@@ -14,8 +14,13 @@ public:
     static FileSystem &posix();
 
     // Opens read-write; with `create`, creates a missing file, and with
-    // `truncate` empties an existing one. Returns a descriptor or -1.
+    // `truncate` empties an existing one. Returns a descriptor or -1. Files
+    // are created readable by their owner only: they hold the user's
+    // documents.
     virtual int open(const QString &path, bool create, bool truncate) = 0;
+    // Creates a file that must not exist yet, not even as a link: no other
+    // process can be writing it. Owner only, like open().
+    virtual int createNew(const QString &path) = 0;
     virtual bool close(int fd) = 0;
     // Closes a descriptor of a file that is no longer linked, without waiting
     // while the file system frees its space (a quarter second for a full
@@ -29,6 +34,10 @@ public:
     // Copies up to `len` bytes between two files; returns the bytes copied.
     virtual qint64 copy(int from, qint64 fromOffset, int to, qint64 toOffset, qint64 len) = 0;
     virtual bool sync(int fd) = 0;
+    // Writes the file's data, and what is needed to read it back, to disk.
+    virtual bool syncData(int fd) = 0;
+    // Gives `to` the permissions of `from`.
+    virtual bool copyMode(int from, int to) = 0;
     // Starts writing a range of the file to disk without waiting for it, so
     // that a later sync has less left to do. Only a hint: it cannot fail.
     virtual void startWriteback(int fd, qint64 offset, qint64 len) = 0;

@@ -60,7 +60,7 @@ QString SettingsStore::read()
 
 QString SettingsStore::write()
 {
-    if (m_fd < 0 || !m_fs.writeFully(m_fd, m_buffer.data(), Size, 0))
+    if (m_fd < 0 || !m_fs.writeFully(m_fd, m_buffer.data(), Size, 0) || !m_fs.syncData(m_fd))
         return QStringLiteral("Cannot save the settings to %1: %2.")
             .arg(FileName, lastSystemError());
     return {};

@@ -9,6 +9,7 @@
 #include <QHash>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 // In-memory window fields.
 class FakeDocument : public DocumentFields
@@ -44,11 +45,13 @@ public:
     int failAt = 0;
     bool shortOnly = false;
     int calls = 0;
+    int dataSyncs = 0;
 
     int open(const QString &p, bool c, bool t) override
     {
         return fail() ? -1 : real().open(p, c, t);
     }
+    int createNew(const QString &p) override { return fail() ? -1 : real().createNew(p); }
     bool close(int fd) override
     {
         const bool ok = real().close(fd);
@@ -71,6 +74,12 @@ public:
         return partial(n, [&](qint64 m) { return real().copy(f, fo, t, to, m); });
     }
     bool sync(int fd) override { return !fail() && real().sync(fd); }
+    bool syncData(int fd) override
+    {
+        ++dataSyncs;
+        return !fail() && real().syncData(fd);
+    }
+    bool copyMode(int f, int t) override { return !fail() && real().copyMode(f, t); }
     void startWriteback(int fd, qint64 o, qint64 n) override { real().startWriteback(fd, o, n); }
     bool syncFolder(const QString &f) override { return !fail() && real().syncFolder(f); }
     bool rename(const QString &f, const QString &t) override
@@ -99,6 +108,13 @@ private:
         return op(hit && n > 1 ? n / 2 : n);
     }
 };
+
+// The permission bits of a file, or -1 when there is none.
+inline int fileMode(const QString &path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
 
 inline QByteArray fileBytes(const QString &path)
 {

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr int R = 10167;
@@ -33,6 +35,9 @@ private Q_SLOTS:
     void failureAtEveryStep_data();
     void failureAtEveryStep();
     void startupRecovery();
+    void whoMayReadTheFiles_data();
+    void whoMayReadTheFiles();
+    void plantedLinkIsNotFollowed();
 
 private:
     QString path(const char *name) const { return m_dir->filePath(QString::fromLatin1(name)); }
@@ -218,6 +223,52 @@ void TestDeletion::startupRecovery()
     QVERIFY(store.open(m_dir->path()).isEmpty());
     QCOMPARE(fileBytes(path("faxes.db")), records("AB"));
     QVERIFY(!QFile::exists(path("qln1.db")));
+}
+
+void TestDeletion::whoMayReadTheFiles_data()
+{
+    QTest::addColumn<int>("before"); // 0: no file yet
+    QTest::addColumn<bool>("deleteOne");
+    QTest::addColumn<int>("after");
+    QTest::newRow("made by Quillon: the owner's only") << 0 << false << 0600;
+    QTest::newRow("the user's chmod survives a deletion") << 0640 << true << 0640;
+    QTest::newRow("so does a wider one") << 0664 << true << 0664;
+}
+
+void TestDeletion::whoMayReadTheFiles()
+{
+    QFETCH(int, before);
+    QFETCH(bool, deleteOne);
+    QFETCH(int, after);
+    if (before) {
+        writeBytes(path("faxes.db"), records("AB"));
+        QVERIFY(::chmod(QFile::encodeName(path("faxes.db")).constData(), mode_t(before)) == 0);
+    }
+    FaxStore store;
+    QVERIFY(store.open(m_dir->path()).isEmpty());
+    if (deleteOne) {
+        FakeDocument doc;
+        store.curRec = 1;
+        QVERIFY(store.deleteRec(store.curRec, doc).isEmpty());
+        QCOMPARE(fileBytes(path("faxes.db")), records("B"));
+    }
+    QCOMPARE(fileMode(path("faxes.db")), after);
+}
+
+// Another user's link in place of the temporary file would make a deletion
+// write the documents wherever it points.
+void TestDeletion::plantedLinkIsNotFollowed()
+{
+    writeBytes(path("faxes.db"), records("ABC"));
+    writeBytes(path("elsewhere"), "not yours");
+    FaxStore store;
+    QVERIFY(store.open(m_dir->path()).isEmpty());
+    QVERIFY(QFile::link(path("elsewhere"), path("qln1.db")));
+    FakeDocument doc;
+    store.curRec = 2;
+    QVERIFY(store.deleteRec(store.curRec, doc).isEmpty());
+    QCOMPARE(fileBytes(path("faxes.db")), records("AC"));
+    QCOMPARE(fileBytes(path("elsewhere")), QByteArray("not yours"));
 }
 
 QTEST_GUILESS_MAIN(TestDeletion)

@@ -12,6 +12,7 @@ private Q_SLOTS:
     void saveWritesTheRecord();
     void reservedSurvivesAndFileNeverGrows();
     void loadKeepsPadAndLeadingSpaces();
+    void writeReachesTheDisk();
 };
 
 void TestSettingsStore::emptyFileReadsBlank()
@@ -79,6 +80,19 @@ void TestSettingsStore::loadKeepsPadAndLeadingSpaces()
              QStringLiteral(" smtp.example").leftJustified(100));
     QCOMPARE(fields.text(SettingsField::Email), QStringLiteral("me@example").leftJustified(100));
     QCOMPARE(fields.text(SettingsField::Acod), QStringLiteral("\u20accode").leftJustified(30));
+}
+
+void TestSettingsStore::writeReachesTheDisk()
+{
+    QTemporaryDir dir;
+    FailingFileSystem fs;
+    SettingsStore store(fs);
+    QVERIFY(store.open(dir.path()).isEmpty());
+    QVERIFY(store.write().isEmpty());
+    QCOMPARE(fs.dataSyncs, 1);
+    fs.calls = 0;
+    fs.failAt = 2; // the sync after the write
+    QVERIFY(store.write().startsWith(QStringLiteral("Cannot save the settings")));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

@@ -165,10 +165,13 @@ void TestStartup::dataFolder()
     const QString used = ::dataFolder(root.filePath(program), root.filePath(installed), user);
     QCOMPARE(used, besideProgram ? root.filePath(program) : user);
     QCOMPARE(QFileInfo(user).isDir(), !besideProgram); // made when used
+    if (!besideProgram)
+        QCOMPARE(fileMode(user), 0700);
     Run run;
     QVERIFY(run.start(used).error.isEmpty());
     QCOMPARE(run.qln.folder, used);
-    QVERIFY(QFileInfo::exists(QDir(used).filePath(QStringLiteral("faxes.db"))));
+    for (const char *file : {"faxes.db", "qln.db"})
+        QCOMPARE(fileMode(QDir(used).filePath(QLatin1StringView(file))), 0600);
     programEnd(run.qln);
     ::chmod(QFile::encodeName(readOnly).constData(), 0755);
 }

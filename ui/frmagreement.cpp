@@ -1,12 +1,12 @@
 #include "frmagreement.h"
 
 #include "controls.h"
+#include "plaintext.h"
 #include "qln_main.h"
 #include "twips.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
@@ -89,8 +89,11 @@ QString frmAgreement::agreementText()
 void frmAgreement::cmdYes_Click()
 {
     QSaveFile marker(QDir(m_folder).filePath(AgreementMarker));
-    if (!marker.open(QIODevice::WriteOnly) || marker.write("    ") != 4 || !marker.commit())
-        QMessageBox::warning(
+    // Like every data file, readable by its owner only.
+    if (!marker.open(QIODevice::WriteOnly) ||
+        !marker.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        marker.write("    ") != 4 || !marker.commit())
+        plaintext::warning(
             this, QStringLiteral("Quillon"),
             QStringLiteral("Your agreement could not be recorded in %1: %2. "
                            "You will be asked again at the next start.")
