@@ -30,11 +30,13 @@ public:
     }
     void sendData(const QByteArray &bytes) override
     {
-        sent.append(cp1252::decode(bytes));
+        const QString written = cp1252::decode(bytes);
+        sent.append(written);
         // A TLS socket reads while it writes: the server's answer, its
-        // close or an error can arrive before the write returns.
-        if (duringWrite)
-            duringWrite(sent.last());
+        // close or an error can arrive before the write returns. The hook
+        // runs from a copy, so that it may replace itself.
+        if (const auto hook = duringWrite)
+            hook(written);
     }
     QString getData() override { return std::exchange(pending, QString()); }
     void close() override
