@@ -101,26 +101,40 @@ QByteArray foldedPlain(const QByteArray &prefix, QByteArrayView text)
     return out;
 }
 
-// RFC 2047 encoded-words in Windows-1252, Q encoding, at most 75 characters
-// each, one per line after the first.
-QByteArray encodedWords(const QByteArray &prefix, QByteArrayView text)
+// A UTF-8 continuation byte: it belongs to the character before it.
+bool continues(char byte)
 {
-    const QByteArray open = QByteArrayLiteral("=?windows-1252?Q?");
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// RFC 2047 encoded-words, Q encoding, at most 75 characters each, one per
+// line after the first. A character's bytes always share a word: a reader
+// decodes each word on its own.
+QByteArray encodedWords(const QByteArray &prefix, QByteArrayView text, QByteArrayView charset)
+{
+    const bool utf8 = charset == "utf-8";
+    const QByteArray open = "=?" + charset.toByteArray() + "?Q?";
     const QByteArray close = QByteArrayLiteral("?=");
     constexpr qsizetype MaxWord = 75;
     QByteArray out = prefix + open;
     qsizetype room = std::min(MaxWord, FoldAt - prefix.size()) - open.size() - close.size();
     QByteArray token;
-    for (char c : text) {
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype end = i + 1;
+        while (utf8 && end < text.size() && continues(text[end]))
+            ++end;
         token.clear();
-        const bool literal = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                             (c >= '0' && c <= '9') || QByteArrayView("!*+-/").contains(c);
-        if (literal)
-            token += c;
-        else if (c == ' ')
-            token += '_';
-        else
-            appendHex(token, c);
+        for (; i < end; ++i) {
+            const char c = text[i];
+            const bool literal = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                                 (c >= '0' && c <= '9') || QByteArrayView("!*+-/").contains(c);
+            if (literal)
+                token += c;
+            else if (c == ' ')
+                token += '_';
+            else
+                appendHex(token, c);
+        }
         if (token.size() > room) {
             out += close + crlf + ' ' + open;
             room = MaxWord - open.size() - close.size();
@@ -131,13 +145,17 @@ QByteArray encodedWords(const QByteArray &prefix, QByteArrayView text)
     return out + close;
 }
 
+// Windows-1252 when it holds the subject, as receivers have always been
+// sent; UTF-8 for anything else, so that every character arrives.
 QByteArray subjectHeader(QString subject)
 {
     subject.replace(u'\r', u' ').replace(u'\n', u' ');
     const QByteArray prefix = QByteArrayLiteral("Subject: ");
+    if (!cp1252::fits(subject))
+        return encodedWords(prefix, subject.toUtf8(), "utf-8") + crlf;
     const QByteArray bytes = cp1252::encode(subject);
     return (isPlainSubject(bytes, prefix.size()) ? foldedPlain(prefix, bytes)
-                                                 : encodedWords(prefix, bytes)) +
+                                                 : encodedWords(prefix, bytes, "windows-1252")) +
            crlf;
 }
 
@@ -153,14 +171,17 @@ void appendLine(QByteArray &out, QByteArrayView line)
 
 // Servers refuse lines over 1,000 bytes with the line break, and a long
 // paragraph typed without breaks is common. Such a line is broken after its
-// last space that fits, or at the limit when there is none; one byte is
-// kept free for a leading dot.
-void appendFolded(QByteArray &out, QByteArrayView line)
+// last space that fits, or at the limit when there is none (in UTF-8, before
+// the character the limit falls in); one byte is kept free for a leading
+// dot.
+void appendFolded(QByteArray &out, QByteArrayView line, bool utf8)
 {
     constexpr qsizetype limit = MaxLine - 1;
     while (line.size() > limit) {
         const qsizetype space = line.first(limit).lastIndexOf(' ');
-        const qsizetype cut = space > 0 ? space + 1 : limit;
+        qsizetype cut = space > 0 ? space + 1 : limit;
+        while (utf8 && space <= 0 && cut > 1 && continues(line[cut]))
+            --cut;
         appendLine(out, line.first(cut));
         line = line.sliced(cut);
     }
@@ -241,7 +262,9 @@ QString dateHeader(const QDateTime &date)
 Message build(const SendParams &params, const QString &clientName, bool eightBitAllowed,
               const Stamp &stamp)
 {
-    const QByteArray body = cp1252::encode(params.message);
+    // Windows-1252 when it holds the text, as before; UTF-8 otherwise.
+    const bool utf8 = !cp1252::fits(params.message);
+    const QByteArray body = utf8 ? params.message.toUtf8() : cp1252::encode(params.message);
     const bool has8Bit =
         std::any_of(body.cbegin(), body.cend(), [](char c) { return (c & 0x80) != 0; });
     // Neither 7-bit nor 8-bit text may hold a NUL byte.
@@ -257,8 +280,9 @@ Message build(const SendParams &params, const QString &clientName, bool eightBit
     m.data += asciiHeader("Message-ID",
                           u'<' + stamp.unique + u'@' + messageIdDomain(sender, clientName) + u'>');
     m.data += asciiHeader("MIME-Version", u"1.0");
-    m.data += asciiHeader("Content-Type", has8Bit ? u"text/plain; charset=windows-1252"
-                                                  : u"text/plain; charset=us-ascii");
+    m.data += asciiHeader("Content-Type", utf8      ? u"text/plain; charset=utf-8"
+                                          : has8Bit ? u"text/plain; charset=windows-1252"
+                                                    : u"text/plain; charset=us-ascii");
     m.data += asciiHeader("Content-Transfer-Encoding", quotedPrintable ? u"quoted-printable"
                                                        : m.eightBit    ? u"8bit"
                                                                        : u"7bit");
@@ -269,7 +293,7 @@ Message build(const SendParams &params, const QString &clientName, bool eightBit
         if (quotedPrintable)
             appendQuotedPrintable(m.data, line);
         else
-            appendFolded(m.data, line);
+            appendFolded(m.data, line, utf8);
     });
     return m;
 }

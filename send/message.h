@@ -7,9 +7,9 @@
 #include <QString>
 
 // The message as it goes between the server's 354 reply and the final ".":
-// the headers receivers and spam filters expect, then the body in
-// Windows-1252, every line ending in CR LF, dot-stuffed, no line over 998
-// bytes.
+// the headers receivers and spam filters expect, then the body, every line
+// ending in CR LF, dot-stuffed, no line over 998 bytes. Text goes in
+// Windows-1252 when that holds it, else in UTF-8.
 namespace mail {
 
 // When the message was written and what makes its Message-ID unique.

@@ -47,6 +47,29 @@ void encodeAppend(QByteArray &out, QStringView text)
     out.truncate(start + n);
 }
 
+bool fits(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() < 0x80 || encodeChar(c.unicode()) != '?'; });
+}
+
+QStringList unrepresentable(QStringView text)
+{
+    QStringList found;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        const bool pair =
+            QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        if (!pair && (c < 0x80 || encodeChar(c) != '?'))
+            continue;
+        const QString character = text.mid(i, pair ? 2 : 1).toString();
+        if (!found.contains(character))
+            found.append(character);
+        i += pair ? 1 : 0;
+    }
+    return found;
+}
+
 QByteArray encode(QStringView text)
 {
     QByteArray out;

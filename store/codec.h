@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // Quillon's 8-bit text: Windows-1252, one byte per character, in both data
 // files and on the wire. Characters the code page cannot represent become
@@ -10,6 +11,11 @@
 namespace cp1252 {
 
 QByteArray encode(QStringView text);
+// Every character of `text` has a byte of its own: encoding changes nothing.
+bool fits(QStringView text);
+// The characters of `text` that encoding turns into "?", each once, in the
+// order they first appear.
+QStringList unrepresentable(QStringView text);
 // Appends the encoded `text` to `out`.
 void encodeAppend(QByteArray &out, QStringView text);
 QString decode(QByteArrayView bytes);

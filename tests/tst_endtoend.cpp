@@ -54,6 +54,29 @@ void TestEndToEnd::faxArrivesAsTyped_data()
         << QStringList() << QStringLiteral("=?utf-8?Q?a?= 50% _off_ ?") << ascii
         << QStringLiteral("7bit");
     QTest::newRow("empty") << QStringList() << QString() << QString() << QStringLiteral("7bit");
+
+    // Beyond Windows-1252 the text goes as UTF-8, and arrives as typed.
+    const QString polish = QStringLiteral("Za\u017c\u00f3\u0142\u0107 g\u0119\u015bl\u0105 "
+                                          "ja\u017a\u0144");
+    const QString greek = QStringLiteral("\u039a\u03b1\u03bb\u03b7\u03bc\u03ad\u03c1\u03b1 "
+                                         "\u03ba\u03cc\u03c3\u03bc\u03b5");
+    const QString czech = QStringLiteral("P\u0159\u00edli\u0161 \u017elu\u0165ou\u010dk\u00fd "
+                                         "k\u016f\u0148");
+    const QString mixed = QStringLiteral("Gr\u00fc\u00dfe, \u0153uvre \u20ac 5 \u2013 "
+                                         "\u0141\u00f3d\u017a");
+    const QStringList noEightBit{QStringLiteral("--no-8bitmime")};
+    QTest::newRow("Polish") << QStringList() << polish << polish + QStringLiteral("\r\n.\r\n")
+                            << QStringLiteral("8bit");
+    QTest::newRow("Polish, 7-bit server")
+        << noEightBit << polish << polish << QStringLiteral("quoted-printable");
+    QTest::newRow("Greek") << QStringList() << greek << greek << QStringLiteral("8bit");
+    QTest::newRow("Czech, 7-bit server")
+        << noEightBit << czech << czech << QStringLiteral("quoted-printable");
+    QTest::newRow("mixed Western") << QStringList() << mixed << mixed << QStringLiteral("8bit");
+    // Words of encoded Greek and Polish break every few letters.
+    QTest::newRow("long subject, word breaks in every script")
+        << QStringList() << (greek + u' ' + polish + u' ').repeated(6).trimmed()
+        << QStringLiteral("ok") << QStringLiteral("7bit");
 }
 
 void TestEndToEnd::faxArrivesAsTyped()

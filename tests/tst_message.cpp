@@ -88,6 +88,16 @@ void TestMessage::subject_data()
         encoded += " =?windows-1252?Q?" + repeated("=FC", 18) + "?=\r\n";
     encoded += " =?windows-1252?Q?" + repeated("=FC", 14) + "?=\r\n";
     QTest::newRow("300 characters, encoded") << QString(300, u'\u00fc') << encoded;
+    QTest::newRow("beyond Windows-1252: UTF-8")
+        << QStringLiteral("Za\u017c\u00f3\u0142\u0107")
+        << QByteArray("Subject: =?utf-8?Q?Za=C5=BC=C3=B3=C5=82=C4=87?=\r\n");
+    // Two bytes a letter: a word never ends inside one.
+    const QByteArray alpha = "=CE=B1";
+    QTest::newRow("UTF-8 words break between characters")
+        << QString(30, u'\u03b1')
+        << "Subject: =?utf-8?Q?" + repeated(alpha, 9) + "?=\r\n" +
+               repeated(" =?utf-8?Q?" + repeated(alpha, 10) + "?=\r\n", 2) + " =?utf-8?Q?" +
+               alpha + "?=\r\n";
     QTest::newRow("a word longer than a line")
         << QString(1000, u'x')
         << "Subject: =?windows-1252?Q?" + QByteArray(50, 'x') + "?=\r\n" +
@@ -167,6 +177,22 @@ void TestMessage::body_data()
     QTest::newRow("NUL byte, server takes 8-bit")
         << QStringLiteral("a") + QChar(u'\0') + QStringLiteral("b \u20ac") << true
         << message("Subject: s\r\n", "windows-1252", "quoted-printable", "a=00b =80\r\n") << false;
+    QTest::newRow("beyond Windows-1252, server takes 8-bit")
+        << QStringLiteral("\u0141\u00f3d\u017a\r\n\u20ac") << true
+        << message("Subject: s\r\n", "utf-8", "8bit", "\xc5\x81\xc3\xb3" "d\xc5\xba\r\n\xe2\x82\xac\r\n")
+        << true;
+    QTest::newRow("beyond Windows-1252, server does not")
+        << QStringLiteral("\u0141\u00f3d\u017a") << false
+        << message("Subject: s\r\n", "utf-8", "quoted-printable", "=C5=81=C3=B3d=C5=BA\r\n")
+        << false;
+    // 400 characters of three bytes: the line is broken before the
+    // character the limit falls in.
+    const QByteArray han = "\xe4\xb8\xad";
+    QTest::newRow("a long UTF-8 line breaks between characters")
+        << QString(400, u'\u4e2d') << true
+        << message("Subject: s\r\n", "utf-8", "8bit",
+                   repeated(han, 332) + "\r\n" + repeated(han, 68) + "\r\n")
+        << true;
     QTest::newRow("ASCII never quoted-printable")
         << QStringLiteral("a = b") << false
         << message("Subject: s\r\n", "us-ascii", "7bit", "a = b\r\n") << false;

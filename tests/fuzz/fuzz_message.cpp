@@ -1,12 +1,41 @@
 // The message builder: any subject, recipient, sender and body give a
 // message whose every line ends in CR LF, holds no other CR or LF, no NUL
-// and at most 998 bytes, whose headers are pure ASCII, and whose body has
-// no line that is "." alone.
+// and at most 998 bytes, whose headers are pure ASCII, whose body has no
+// line that is "." alone, and whose UTF-8 encoded-words each hold whole
+// characters.
 
 #include "fuzzinput.h"
 #include "message.h"
 
+#include <QRegularExpression>
 #include <QTimeZone>
+
+namespace {
+
+// A reader decodes each encoded-word on its own: its bytes must be whole
+// UTF-8 characters.
+bool wholeCharacters(QByteArrayView header)
+{
+    static const QRegularExpression word(QStringLiteral("=\\?utf-8\\?Q\\?([^?]*)\\?="));
+    const QString text = QString::fromLatin1(header);
+    for (const QRegularExpressionMatch &m : word.globalMatch(text)) {
+        QByteArray bytes;
+        const QString q = m.captured(1);
+        for (qsizetype i = 0; i < q.size(); ++i) {
+            if (q[i] == u'=' && i + 2 < q.size()) {
+                bytes += char(q.mid(i + 1, 2).toInt(nullptr, 16));
+                i += 2;
+            } else {
+                bytes += q[i] == u'_' ? ' ' : char(q[i].unicode());
+            }
+        }
+        if (QString::fromUtf8(bytes).toUtf8() != bytes)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -22,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const mail::Message m = mail::build(params, QStringLiteral("[127.0.0.1]"), eightBitAllowed, stamp);
 
     FUZZ_CHECK(m.data.endsWith("\r\n"));
+    FUZZ_CHECK(wholeCharacters(QByteArrayView(m.data).first(m.data.indexOf("\r\nTo: "))));
     FUZZ_CHECK(!m.data.contains('\0'));
     bool inHeaders = true;
     qsizetype start = 0;
