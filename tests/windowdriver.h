@@ -58,25 +58,39 @@ inline void triggerMenu(QWidget *window, const QString &entry)
     qFatal("no menu entry");
 }
 
-// What the next message box said; it is answered with OK.
+// What the next message box said. It is answered with OK, or with the
+// button captioned `answer`, or "Escape" pressed.
 struct MessageBoxCatcher
 {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::TextFormat format = Qt::AutoText;
+    QString defaultButton;
+    int shown = 0;
     QTimer timer;
-    MessageBoxCatcher()
+    explicit MessageBoxCatcher(const QString &answer = {})
     {
         timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                title = box->windowTitle();
-                text = box->text();
-                icon = box->icon();
-                format = box->textFormat();
-                box->accept();
-                timer.stop();
+        QObject::connect(&timer, &QTimer::timeout, [this, answer] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            ++shown;
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            format = box->textFormat();
+            defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+            timer.stop();
+            if (answer == QStringLiteral("Escape")) {
+                QTest::keyClick(box, Qt::Key_Escape);
+                return;
             }
+            for (QAbstractButton *b : box->buttons()) {
+                if (b->text() == answer)
+                    return b->click();
+            }
+            box->accept();
         });
         timer.start();
     }

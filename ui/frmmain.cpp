@@ -5,6 +5,7 @@
 #include "frmsignin.h"
 #include "plaintext.h"
 #include "qln_main.h"
+#include "savequestion.h"
 #include "sendcommand.h"
 #include "sslsmtpsocket.h"
 #include "twips.h"
@@ -58,7 +59,7 @@ frmMain::frmMain(Qln_main &qln, SmtpTimeouts timeouts) : m_qln(qln), m_timeouts(
     });
     connect(btnNew, &QPushButton::clicked, this,
             [this] { reportError(m_qln.fax.newRecord(*this)); });
-    connect(btnSave, &QPushButton::clicked, this, [this] { reportError(m_qln.fax.save(*this)); });
+    connect(btnSave, &QPushButton::clicked, this, &frmMain::save);
     connect(btnDelete, &QPushButton::clicked, this, [this] { deleteRec(m_qln.fax.curRec); });
     connect(btnPrev, &QPushButton::clicked, this,
             [this] { reportError(m_qln.fax.previous(*this)); });
@@ -236,6 +237,15 @@ void frmMain::deleteRec(qint16 &recNum)
         recNum, *this, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     QApplication::restoreOverrideCursor();
     reportError(error);
+}
+
+// A Save that would cut a field or turn characters into "?" asks first.
+void frmMain::save()
+{
+    const QList<FieldChange> changes = changesOnSave(*this);
+    if (!changes.isEmpty() && !savequestion::confirm(this, changes))
+        return;
+    reportError(m_qln.fax.save(*this));
 }
 
 void frmMain::reportError(const QString &error)

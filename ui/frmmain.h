@@ -62,6 +62,7 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    void save();
     void reportError(const QString &error);
     void showSettings();
     void about();
