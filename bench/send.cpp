@@ -180,7 +180,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const SendParams params{QStringLiteral("5551234@fax1.example"),
                             QStringLiteral("joe@example.org"), QStringLiteral("Benchmark"),
-                            faxText(), QString()};
+                            faxText(), QString(), {}};
 
     // smtplib sends the message the session builds, byte for byte.
     QTemporaryDir dir;

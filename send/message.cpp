@@ -1,6 +1,7 @@
 #include "message.h"
 
 #include "address.h"
+#include "attachmentdevice.h"
 #include "codec.h"
 #include "text.h"
 
@@ -159,12 +160,8 @@ QByteArray subjectHeader(QString subject)
            crlf;
 }
 
-// A body line as it goes on the wire: a leading dot doubled, so that no
-// line can end the message early.
 void appendLine(QByteArray &out, QByteArrayView line)
 {
-    if (line.startsWith('.'))
-        out += '.';
     out += line;
     out += crlf;
 }
@@ -259,6 +256,51 @@ QString dateHeader(const QDateTime &date)
                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
+qint64 Message::size() const
+{
+    qint64 n = data.size();
+    for (const FilePart &part : files)
+        n += AttachmentDevice::encodedSize(part.file.size) + part.after.size();
+    return n;
+}
+
+QByteArray parameter(QByteArrayView name, const QString &value)
+{
+    QString clean = value;
+    for (QChar &c : clean) {
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0))
+            c = u'_';
+    }
+    constexpr qsizetype Piece = 60;
+    const bool printable = std::all_of(clean.cbegin(), clean.cend(),
+                                       [](QChar c) { return c.unicode() < 0x7f; });
+    if (printable && clean.size() <= Piece) {
+        QByteArray quoted = clean.toLatin1();
+        quoted.replace('\\', "\\\\").replace('"', "\\\"");
+        return ' ' + name.toByteArray() + "=\"" + quoted + '"';
+    }
+    // RFC 2231: UTF-8, percent-encoded, cut into numbered pieces between
+    // characters' encodings.
+    const QByteArray encoded =
+        "utf-8''" + clean.toUtf8().toPercentEncoding("!#$&+-.^_`|~", "", '%');
+    QList<QByteArrayView> pieces;
+    for (qsizetype at = 0; at < encoded.size();) {
+        qsizetype n = std::min(Piece, encoded.size() - at);
+        while (at + n < encoded.size() && n > 2 &&
+               (encoded[at + n - 1] == '%' || encoded[at + n - 2] == '%'))
+            --n;
+        pieces.append(QByteArrayView(encoded).sliced(at, n));
+        at += n;
+    }
+    if (pieces.size() == 1)
+        return ' ' + name.toByteArray() + "*=" + encoded;
+    QByteArray out;
+    for (qsizetype i = 0; i < pieces.size(); ++i)
+        out += (i ? ";\r\n " : " ") + name.toByteArray() + '*' + QByteArray::number(i) + "*=" +
+               pieces[i].toByteArray();
+    return out;
+}
+
 Message build(const SendParams &params, const QString &clientName, bool eightBitAllowed,
               const Stamp &stamp)
 {
@@ -280,21 +322,48 @@ Message build(const SendParams &params, const QString &clientName, bool eightBit
     m.data += asciiHeader("Message-ID",
                           u'<' + stamp.unique + u'@' + messageIdDomain(sender, clientName) + u'>');
     m.data += asciiHeader("MIME-Version", u"1.0");
-    m.data += asciiHeader("Content-Type", utf8      ? u"text/plain; charset=utf-8"
-                                          : has8Bit ? u"text/plain; charset=windows-1252"
-                                                    : u"text/plain; charset=us-ascii");
-    m.data += asciiHeader("Content-Transfer-Encoding", quotedPrintable ? u"quoted-printable"
-                                                       : m.eightBit    ? u"8bit"
-                                                                       : u"7bit");
-    m.data += crlf;
 
-    m.data.reserve(m.data.size() + (quotedPrintable ? 3 : 1) * body.size() + body.size() / 16 + 8);
+    QByteArray text;
+    text.reserve((quotedPrintable ? 3 : 1) * body.size() + body.size() / 16 + 8);
     forEachLine(body, [&](QByteArrayView line) {
         if (quotedPrintable)
-            appendQuotedPrintable(m.data, line);
+            appendQuotedPrintable(text, line);
         else
-            appendFolded(m.data, line, utf8);
+            appendFolded(text, line, utf8);
     });
+    const QByteArray textHeaders =
+        asciiHeader("Content-Type", utf8      ? u"text/plain; charset=utf-8"
+                                    : has8Bit ? u"text/plain; charset=windows-1252"
+                                              : u"text/plain; charset=us-ascii") +
+        asciiHeader("Content-Transfer-Encoding", quotedPrintable ? u"quoted-printable"
+                                                 : m.eightBit    ? u"8bit"
+                                                                 : u"7bit") +
+        crlf;
+    if (params.attachments.isEmpty()) {
+        m.data += textHeaders + text;
+        return m;
+    }
+
+    // The boundary cannot occur in base64 or quoted-printable ("=_"), nor,
+    // being random, in the text; should it, it grows.
+    QByteArray boundary = "=_" + stamp.unique.toLatin1();
+    while (text.contains(boundary))
+        boundary += '_';
+    const QByteArray delimiter = "--" + boundary + crlf;
+    m.data += "Content-Type: multipart/mixed; boundary=\"" + boundary + "\"" + crlf + crlf;
+    // An empty text still has its line, so that the delimiter's line break
+    // is not the one ending the part's headers.
+    m.data += delimiter + textHeaders + (text.isEmpty() ? crlf : text);
+    QByteArray *before = &m.data;
+    for (const Enclosure &file : params.attachments) {
+        *before += delimiter + "Content-Type: " + file.mediaType + ';' + crlf +
+                   parameter("name", file.name) + crlf + "Content-Disposition: attachment;" + crlf +
+                   parameter("filename", file.name) + crlf +
+                   "Content-Transfer-Encoding: base64" + crlf + crlf;
+        m.files.append({file, {}});
+        before = &m.files.last().after;
+    }
+    *before += "--" + boundary + "--" + crlf;
     return m;
 }
 

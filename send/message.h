@@ -1,5 +1,6 @@
 #pragma once
 
+#include "enclosure.h"
 #include "sendparams.h"
 
 #include <QByteArray>
@@ -8,8 +9,11 @@
 
 // The message as it goes between the server's 354 reply and the final ".":
 // the headers receivers and spam filters expect, then the body, every line
-// ending in CR LF, dot-stuffed, no line over 998 bytes. Text goes in
-// Windows-1252 when that holds it, else in UTF-8.
+// ending in CR LF, no line over 998 bytes. Text goes in Windows-1252 when
+// that holds it, else in UTF-8. With files attached it is multipart/mixed,
+// one level deep as gateways read it: the text first, then each file in
+// base64. Lines are as the reader gets them: the session doubles leading
+// dots on the wire.
 namespace mail {
 
 // When the message was written and what makes its Message-ID unique.
@@ -22,21 +26,39 @@ struct Stamp
     static Stamp now();
 };
 
+// A file in the message, and what follows its base64 lines: the next
+// part's headers, or the end of the last part.
+struct FilePart
+{
+    Enclosure file;
+    QByteArray after;
+};
+
 struct Message
 {
+    // The message up to the first file's bytes; with no file, all of it.
     QByteArray data;
+    QList<FilePart> files;
     // The body goes as 8-bit bytes: MAIL FROM must say BODY=8BITMIME.
     bool eightBit = false;
+
+    // In bytes, files encoded.
+    qint64 size() const;
 };
 
 // "Mon, 07 Dec 2026 17:05:09 +0100", in English whatever the locale.
 QString dateHeader(const QDateTime &date);
 
-// The message for `params` (subject, recipient, sender and text). A body
-// with bytes of 0x80 and above goes as 8-bit when `eightBitAllowed`, else
-// quoted-printable. `clientName` gives the Message-ID its domain when the
-// sender has none.
+// The message for `params` (subject, recipient, sender, text and attached
+// files). A body with bytes of 0x80 and above goes as 8-bit when
+// `eightBitAllowed`, else quoted-printable. `clientName` gives the
+// Message-ID its domain when the sender has none.
 Message build(const SendParams &params, const QString &clientName, bool eightBitAllowed,
               const Stamp &stamp);
+
+// A MIME parameter on a line of its own, as "name=value" in quotes when it
+// is short printable ASCII, else in RFC 2231 form (UTF-8, in pieces).
+// Control characters become "_".
+QByteArray parameter(QByteArrayView name, const QString &value);
 
 } // namespace mail

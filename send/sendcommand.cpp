@@ -10,7 +10,8 @@
 #include "userinterface.h"
 
 void sendCommand(DocumentFields &document, SettingsFields &settings, StatusLine &lblStatus,
-                 SendParams &params, QString &statusText, SmtpSession &session)
+                 SendParams &params, QString &statusText, SmtpSession &session,
+                 const QList<Enclosure> &attachments)
 {
     if (session.isBusy()) {
         lblStatus.setStatus(QStringLiteral("The previous message is still being sent."));
@@ -61,7 +62,13 @@ void sendCommand(DocumentFields &document, SettingsFields &settings, StatusLine 
     if (!ServerAddress::parse(params.smtpServer))
         return refuse(QStringLiteral("Not sent: the SMTP Server in Settings must be host, "
                                      "host:port, starttls://host[:port] or smtps://host[:port]"));
+    // What is sent must be what was attached and shown.
+    for (const Enclosure &file : attachments) {
+        if (const QString changed = enclosure::changedSinceAttached(file); !changed.isEmpty())
+            return refuse(changed);
+    }
     params.recipient = recipient;
+    params.attachments = attachments;
 
     lblStatus.setStatus(QStringLiteral("Sending"));
     session.send_mail(params.recipient, params.sender, params.smtpServer, params.subject,

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "enclosure.h"
+
+#include <QList>
 #include <QString>
 
 // What the Send command hands to the SMTP exchange. The exchange reads these
@@ -11,4 +14,5 @@ struct SendParams
     QString subject;
     QString message;
     QString smtpServer;
+    QList<Enclosure> attachments;
 };

@@ -5,11 +5,18 @@
 #include "serveraddress.h"
 #include "smtpsocket.h"
 #include "text.h"
+#include "transparency.h"
 #include "userinterface.h"
 
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
+
+// A file is read and encoded a piece at a time, and written while the
+// network holds less than a few pieces: memory stays flat, however large
+// the document.
+constexpr qint64 PieceSize = 256 * 1024;
+constexpr qint64 MaxQueued = 4 * PieceSize;
 
 // A "NNN-" line: the reply goes on after it.
 bool isContinuation(QStringView line)
@@ -43,6 +50,10 @@ SmtpSession::SmtpSession(SmtpSocket &Winsock1, const SendParams &params, QString
     connect(&m_socket, &SmtpSocket::encrypted, this, &SmtpSession::onEncrypted);
     connect(&m_socket, &SmtpSocket::tlsError, this, &SmtpSession::onTlsError);
     connect(&m_socket, &SmtpSocket::dataArrival, this, &SmtpSession::Winsock1_DataArrival);
+    connect(&m_socket, &SmtpSocket::bytesWritten, this, [this] {
+        if (m_busy && m_waiting == Waiting::Message)
+            writeMessage();
+    });
     connect(&m_socket, &SmtpSocket::closedByPeer, this, &SmtpSession::onClosedByPeer);
     connect(&m_socket, &SmtpSocket::error, this, &SmtpSession::Winsock1_Error);
 }
@@ -201,14 +212,14 @@ void SmtpSession::handleReply(const QString &reply)
     case Waiting::DataReply:
         if (code != u"354")
             return fail(reply);
-        // The message may be followed by QUIT in the same write: QUIT closes
-        // a pipelined group, and the message counts as sent only once its own
-        // reply has come.
-        if (!send(m_message.data + QByteArrayLiteral(".\r\n") +
-                      (m_pipelined ? QByteArrayLiteral("QUIT\r\n") : QByteArray()),
-                  Waiting::MessageReply))
-            return;
+        m_stream = std::make_unique<MessageStream>(m_message);
+        m_atLineStart = true;
+        m_waiting = Waiting::Message;
+        writeMessage();
         break;
+    case Waiting::Message:
+        // A server that gives up on the message answers before its end.
+        return fail(reply);
     case Waiting::MessageReply:
         if (code != u"250")
             return fail(reply);
@@ -319,7 +330,7 @@ void SmtpSession::sendEnvelope()
     m_message =
         mail::build(m_params, clientName(), m_capabilities.has(u"8BITMIME"), mail::Stamp::now());
     const qint64 limit = m_capabilities.sizeLimit();
-    if (limit > 0 && m_message.data.size() > limit) {
+    if (limit > 0 && m_message.size() > limit) {
         end(QStringLiteral("SMTP Error: the message is larger than the server accepts (%1 bytes)")
                 .arg(limit));
         return;
@@ -334,6 +345,34 @@ void SmtpSession::sendEnvelope()
         commands += QStringLiteral("RCPT TO:<") + text::trim(m_params.recipient) + u'>' + crlf +
                     QStringLiteral("DATA") + crlf;
     send(commands, Waiting::MailReply);
+}
+
+void SmtpSession::writeMessage()
+{
+    while (m_waiting == Waiting::Message && m_socket.bytesToWrite() < MaxQueued) {
+        const QByteArray piece = m_stream->read(PieceSize);
+        // Without the final "." the server drops what it has.
+        if (!m_stream->error().isEmpty())
+            return end(QStringLiteral("Not sent: ") + m_stream->error());
+        QByteArray wire = dotStuffed(piece, m_atLineStart);
+        if (!m_stream->atEnd()) {
+            if (!send(wire, Waiting::Message))
+                return;
+            continue;
+        }
+        // The message may be followed by QUIT in the same write: QUIT closes
+        // a pipelined group, and the message counts as sent only once its
+        // own reply has come.
+        wire += QByteArrayLiteral(".\r\n");
+        if (m_pipelined)
+            wire += QByteArrayLiteral("QUIT\r\n");
+        if (send(wire, Waiting::MessageReply))
+            m_timer.start(m_timeouts.dataReply);
+        return;
+    }
+    // Waiting for the network: it has a reply's time to take more.
+    if (m_busy && m_waiting == Waiting::Message)
+        m_timer.start(m_timeouts.reply);
 }
 
 bool SmtpSession::send(const QString &commands, Waiting next)
@@ -381,6 +420,7 @@ void SmtpSession::end(const QString &outcome, const QString &alert)
     m_lineStart = m_scanFrom = 0;
     m_signIn.reset();
     m_sasl.reset();
+    m_stream.reset();
     m_socket.close();
     if (!alert.isEmpty())
         m_messageBox.exclamation(alert, QStringLiteral("Winsock Error"));

@@ -3,6 +3,7 @@
 #include "capabilities.h"
 #include "credentials.h"
 #include "message.h"
+#include "messagestream.h"
 #include "sasl.h"
 #include "sendparams.h"
 #include "serveraddress.h"
@@ -62,6 +63,7 @@ public:
         Handshake = 8,
         AuthReply = 9,
         SignIn = 10, // the user's sign-in, once the encrypted server asked for one
+        Message = 11, // the network to take more of the message
     };
 
     SmtpSession(SmtpSocket &Winsock1, const SendParams &params, QString &statusText,
@@ -106,6 +108,9 @@ private:
     void requestSignIn();
     void signIn();
     void sendEnvelope();
+    // Writes the message while the network takes it; the final "." (and
+    // QUIT) go with its last piece.
+    void writeMessage();
     // Waits for `next` and sends in one write. The socket may deliver the
     // server's answer, its close or an error inside the write: false when
     // that ended this exchange, and the caller must then touch nothing.
@@ -147,4 +152,6 @@ private:
                                   // will the message and QUIT
     SmtpCapabilities m_capabilities;
     mail::Message m_message;
+    std::unique_ptr<MessageStream> m_stream;
+    bool m_atLineStart = true; // of the message as written so far
 };

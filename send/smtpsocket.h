@@ -22,6 +22,8 @@ public:
     virtual void startEncryption() = 0;
     // Queues `bytes` for sending; one call, one write.
     virtual void sendData(const QByteArray &bytes) = 0;
+    // Bytes queued that the network has not taken yet.
+    virtual qint64 bytesToWrite() const = 0;
     // Takes all data received so far.
     virtual QString getData() = 0;
     // Closes the connection at once; no event follows.
@@ -34,6 +36,8 @@ Q_SIGNALS:
     // The handshake is done and the server's certificate holds.
     void encrypted();
     void dataArrival(qint64 bytesTotal);
+    // The network took queued bytes: there is room for more.
+    void bytesWritten();
     // The server closed the connection; any data it sent before has already
     // been announced by dataArrival.
     void closedByPeer();

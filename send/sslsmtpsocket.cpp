@@ -45,6 +45,9 @@ SslSmtpSocket::SslSmtpSocket(const QList<QSslCertificate> &issuers, QObject *par
     connect(&m_socket, &QSslSocket::encrypted, this, &SmtpSocket::encrypted);
     connect(&m_socket, &QSslSocket::newSessionTicketReceived, this,
             [this] { m_sessions.insert(m_server, m_socket.sslConfiguration().sessionTicket()); });
+    // Plain text taken into TLS records, and records taken by the network.
+    connect(&m_socket, &QSslSocket::bytesWritten, this, [this] { Q_EMIT bytesWritten(); });
+    connect(&m_socket, &QSslSocket::encryptedBytesWritten, this, [this] { Q_EMIT bytesWritten(); });
     connect(&m_socket, &QSslSocket::readyRead, this,
             [this] { Q_EMIT dataArrival(m_socket.bytesAvailable()); });
     connect(&m_socket, &QSslSocket::sslErrors, this, [this](const QList<QSslError> &errors) {
@@ -98,6 +101,11 @@ void SslSmtpSocket::sendData(const QByteArray &bytes)
     // write, so that the server sees the whole step in one packet.
     m_socket.write(bytes);
     m_socket.flush();
+}
+
+qint64 SslSmtpSocket::bytesToWrite() const
+{
+    return m_socket.bytesToWrite() + m_socket.encryptedBytesToWrite();
 }
 
 QString SslSmtpSocket::getData()

@@ -23,6 +23,7 @@ public:
     bool connectToServer(const QString &host, quint16 port, bool tls) override;
     void startEncryption() override;
     void sendData(const QByteArray &bytes) override;
+    qint64 bytesToWrite() const override;
     QString getData() override;
     void close() override;
     QHostAddress localAddress() const override { return m_socket.localAddress(); }

@@ -32,12 +32,15 @@ public:
     {
         const QString written = cp1252::decode(bytes);
         sent.append(written);
+        if (holdWrites)
+            queued += bytes.size();
         // A TLS socket reads while it writes: the server's answer, its
         // close or an error can arrive before the write returns. The hook
         // runs from a copy, so that it may replace itself.
         if (const auto hook = duringWrite)
             hook(written);
     }
+    qint64 bytesToWrite() const override { return queued; }
     QString getData() override { return std::exchange(pending, QString()); }
     void close() override
     {
@@ -50,6 +53,12 @@ public:
     {
         pending += data;
         Q_EMIT dataArrival(data.size());
+    }
+    // The network takes everything queued.
+    void drain()
+    {
+        queued = 0;
+        Q_EMIT bytesWritten();
     }
     // What the client sent since the last call.
     QStringList takeSent() { return std::exchange(sent, QStringList()); }
@@ -66,6 +75,8 @@ public:
     QStringList sent;
     QString pending;
     std::function<void(const QString &written)> duringWrite;
+    bool holdWrites = false; // writes wait in the queue until drain()
+    qint64 queued = 0;
 };
 
 class FakeStatus : public StatusLine

@@ -25,7 +25,8 @@ struct RealSender
 
     // Sends and waits for the outcome.
     QString send(const QString &server, const QString &to, const QString &fax,
-                 const QString &subject, const QString &message)
+                 const QString &subject, const QString &message,
+                 const QList<Enclosure> &attachments = {})
     {
         settings.setText(SettingsField::SmtpServer, server);
         doc.setText(DocField::To, to);
@@ -34,7 +35,7 @@ struct RealSender
         doc.setText(DocField::Message, message);
         QSignalSpy finished(&session, &SmtpSession::finished);
         statusText.clear();
-        sendCommand(doc, settings, status, params, statusText, session);
+        sendCommand(doc, settings, status, params, statusText, session, attachments);
         if (!statusText.isEmpty())
             return statusText;
         return finished.wait(10000) ? status.text : QStringLiteral("<no outcome>");

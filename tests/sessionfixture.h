@@ -60,7 +60,7 @@ protected:
         m_status = std::make_unique<FakeStatus>();
         m_box = std::make_unique<FakeMessageBox>();
         m_params = {QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"),
-                    QStringLiteral("Hi"), QStringLiteral("a\r\nb"), QStringLiteral("mail.example")};
+                    QStringLiteral("Hi"), QStringLiteral("a\r\nb"), QStringLiteral("mail.example"), {}};
         m_statusText.clear();
         m_session = std::make_unique<SmtpSession>(*m_socket, m_params, m_statusText, *m_status,
                                                   *m_box, timeouts);

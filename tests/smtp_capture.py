@@ -13,11 +13,13 @@ Options:
   --only-login          of the sign-in methods, offer LOGIN only
   --no-auth             offer no sign-in at all (a relay)
   --auth-optional       offer sign-in, in the clear too, but take mail without
+  --size N              announce and enforce a SIZE limit of N bytes
   --port N              listen on port N, not a free one"""
 
 import argparse
 import email
 import email.policy
+import hashlib
 import json
 import socket
 import ssl
@@ -27,10 +29,25 @@ from aiosmtpd.controller import Controller
 from aiosmtpd.smtp import AuthResult
 
 
+def attachment(part):
+    """What a gateway takes of an attached file."""
+    data = part.get_content()
+    return {
+        "content_type": part.get_content_type(),
+        "disposition": part.get_content_disposition(),
+        "filename": part.get_filename(),
+        "size": len(data),
+        "sha256": hashlib.sha256(data).hexdigest(),
+        "nested": part.is_multipart(),
+    }
+
+
 def parsed(content):
-    """What a mail reader sees of the message."""
+    """What a mail reader sees of the message: its text, and with files
+    attached the first part's text and each file."""
     msg = email.message_from_bytes(content, policy=email.policy.default)
     date = msg["Date"]
+    text = msg.get_body(preferencelist=("plain",)) if msg.is_multipart() else msg
     return {
         "subject": str(msg["Subject"]) if msg["Subject"] is not None else None,
         "from": str(msg["From"]),
@@ -38,11 +55,13 @@ def parsed(content):
         "date": date.datetime.timestamp() if date is not None and date.datetime else None,
         "message_id": str(msg["Message-ID"]),
         "content_type": msg.get_content_type(),
-        "charset": msg.get_content_charset(),
-        "cte": str(msg["Content-Transfer-Encoding"]),
-        "body": msg.get_content(),
-        "defects": [str(d) for d in msg.defects]
-        + [str(d) for h in msg.values() for d in getattr(h, "defects", ())],
+        "charset": text.get_content_charset(),
+        "cte": str(text["Content-Transfer-Encoding"]),
+        "body": text.get_content(),
+        "parts": [p.get_content_type() for p in msg.iter_parts()],
+        "attachments": [attachment(p) for p in msg.iter_attachments()],
+        "defects": [str(d) for p in msg.walk() for d in p.defects]
+        + [str(d) for p in msg.walk() for h in p.values() for d in getattr(h, "defects", ())],
     }
 
 
@@ -101,10 +120,13 @@ def main():
     parser.add_argument("--only-login", action="store_true")
     parser.add_argument("--no-auth", action="store_true")
     parser.add_argument("--auth-optional", action="store_true")
+    parser.add_argument("--size", type=int)
     parser.add_argument("--port", type=int)
     options = parser.parse_args()
     port = options.port or free_port()
     kwargs = {}
+    if options.size:
+        kwargs["data_size_limit"] = options.size
     if options.tls:
         kwargs["ssl_context"] = server_tls(options.tls)
     if options.starttls:

@@ -33,7 +33,7 @@ void TestSmtpLoopback::init()
     m_status = std::make_unique<FakeStatus>();
     m_box = std::make_unique<FakeMessageBox>();
     m_params = {QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"),
-                QStringLiteral("Price \u20ac5"), QStringLiteral("one\r\n.\r\ntwo"), QString()};
+                QStringLiteral("Price \u20ac5"), QStringLiteral("one\r\n.\r\ntwo"), QString(), {}};
     m_session = std::make_unique<SmtpSession>(*m_socket, m_params, m_statusText, *m_status, *m_box,
                                               SmtpTimeouts{3000ms, 1000ms, 1000ms});
     m_session->setMachineName(QStringLiteral("client.example"));

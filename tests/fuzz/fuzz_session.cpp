@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     SendParams params{QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"),
                       QStringLiteral("Hi"),
                       setup & 16 ? QStringLiteral("100 \u20ac\r\n.\r\nend") : QStringLiteral("a"),
-                      QString()};
+                      QString(), {}};
     QString statusText;
     SmtpSession session(socket, params, statusText, status, box);
     session.setMachineName(setup & 32 ? QString() : QStringLiteral("client.example"));

@@ -95,3 +95,48 @@ write(
     ]
     + [b"\x00" + "ü".encode() * 40 + b"\0r\0s\0" + "é".encode() * 100],
 )
+
+# fuzz_message with files: after the body, a count byte, then per file its
+# name, a length byte (times 7) and that many bytes.
+def with_files(*files):
+    out = b"".join(name + b"\0" + bytes([len(content) // 7]) + content for name, content in files)
+    return bytes([len(files)]) + out
+
+
+write(
+    "fuzz_message",
+    [
+        b"\x01Contract\0" + b"555@fax1.example\0joe@example.org\0Signed.\0"
+        + with_files((b"contract.pdf", b"%PDF-1.4" + b"x" * 48)),
+        b"\x00\0" + b"555@fax1.example\0joe@example.org\0\0"
+        + with_files(("Łódź \"x\"\r\n.pdf".encode(), b"%PDF" * 7), (b"a" * 120, b"\x89PNG" * 14)),
+    ],
+)
+
+# fuzz_document: a small file of each kind, and a torn one.
+MINIMAL_PDF = (
+    b"%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
+    b"2 0 obj<</Type/Pages/Kids[3 0 R]/Count 1>>endobj\n"
+    b"3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 200 280]>>endobj\n"
+    b"trailer<</Root 1 0 R>>\n%%EOF\n"
+)
+
+
+def image(fmt, *args):
+    """A picture made by Debian's ImageMagick."""
+    import subprocess
+    return subprocess.run(["/usr/bin/convert", *args, fmt + ":-"], check=True,
+                          capture_output=True).stdout
+
+
+write(
+    "fuzz_document",
+    [
+        MINIMAL_PDF,
+        MINIMAL_PDF[:90],
+        image("tiff", "-size", "20x28", "xc:white", "xc:gray"),
+        image("png", "-size", "20x28", "xc:red"),
+        image("jpeg", "-size", "28x20", "xc:blue"),
+        b"Dear Sir,\n",
+    ],
+)

@@ -1,0 +1,113 @@
+#include "document.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLocale>
+
+namespace documents {
+
+namespace {
+
+QString notAttached(const QString &name, const QString &why)
+{
+    return QStringLiteral("Not attached: ") + name + why;
+}
+
+// The page's shape, as large as fits in `box`, never thinner than a pixel.
+QSize fitted(const QSize &page, const QSize &box)
+{
+    if (page.isEmpty() || box.isEmpty())
+        return {};
+    return page.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+// The pages QImageReader finds: a PDF's or a TIFF's, one for an image. None
+// when the file cannot be read as its kind.
+QList<QSize> pageSizesOf(const QString &path, Kind kind)
+{
+    QImageReader reader(path, readerFormat(kind));
+    if (!reader.canRead())
+        return {};
+    const int count = kind == Kind::Pdf || kind == Kind::Tiff ? reader.imageCount() : 1;
+    QList<QSize> sizes;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !reader.jumpToImage(i))
+            return {};
+        const QSize size = reader.size();
+        if (size.isEmpty())
+            return {};
+        sizes.append(size);
+    }
+    return sizes;
+}
+
+} // namespace
+
+std::optional<Document> inspect(const QString &path, QString &error)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    QFile file(path);
+    if (info.exists() && !info.isFile()) {
+        error = notAttached(name, QStringLiteral(" is not a PDF, TIFF, PNG or JPEG file"));
+        return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = notAttached(name, QStringLiteral(" cannot be read: ") + file.errorString());
+        return std::nullopt;
+    }
+    const std::optional<Kind> kind = kindOf(file.peek(KindProbeSize));
+    if (!kind) {
+        error = notAttached(name, QStringLiteral(" is not a PDF, TIFF, PNG or JPEG file"));
+        return std::nullopt;
+    }
+
+    Document d;
+    d.path = info.absoluteFilePath();
+    d.name = name;
+    d.kind = *kind;
+    d.modified = info.lastModified();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file) || file.error() != QFileDevice::NoError) {
+        error = notAttached(name, QStringLiteral(" cannot be read: ") + file.errorString());
+        return std::nullopt;
+    }
+    d.sha256 = hash.result();
+    d.size = file.pos();
+
+    d.pageSizes = pageSizesOf(d.path, d.kind);
+    if (d.pageSizes.isEmpty()) {
+        error = notAttached(name, d.kind == Kind::Pdf
+                                      ? QStringLiteral(" cannot be read (damaged, or protected "
+                                                       "by a password)")
+                                      : QStringLiteral(" cannot be read (damaged)"));
+        return std::nullopt;
+    }
+    d.thumbnail = renderPage(d.path, d.kind, 0, ThumbnailSize);
+    return d;
+}
+
+QImage renderPage(const QString &path, Kind kind, int page, const QSize &box)
+{
+    QImageReader reader(path, readerFormat(kind));
+    if (page > 0 && !reader.jumpToImage(page))
+        return {};
+    const QSize size = fitted(reader.size(), box);
+    if (size.isEmpty())
+        return {};
+    reader.setScaledSize(size);
+    // Transparent pages are drawn on paper.
+    reader.setBackgroundColor(Qt::white);
+    return reader.read();
+}
+
+QString pagesAndSize(int pages, qint64 bytes)
+{
+    return (pages == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(pages)) +
+           QStringLiteral(", ") +
+           QLocale(QLocale::English).formattedDataSize(bytes, 0, QLocale::DataSizeTraditionalFormat);
+}
+
+} // namespace documents
