@@ -95,9 +95,9 @@ void AttachmentList::finished(quint64 id, quint64 batch, std::optional<Document>
     if (b == m_batches.end())
         return;
     if (!error.isEmpty() && wanted)
-        b->refused.append(error);
+        b->refused.insert(id, error);
     if (--b->pending == 0) {
-        const QStringList refused = b->refused;
+        const QStringList refused = b->refused.values();
         m_batches.erase(b);
         Q_EMIT attached(refused);
     }
@@ -129,6 +129,13 @@ QList<Document> AttachmentList::documents() const
             list.append(*e.document);
     }
     return list;
+}
+
+const Document *AttachmentList::document(int row) const
+{
+    if (row < 0 || row >= m_entries.size() || !m_entries[row].document)
+        return nullptr;
+    return &*m_entries[row].document;
 }
 
 QString AttachmentList::stillReading() const

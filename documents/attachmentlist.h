@@ -3,6 +3,7 @@
 #include "document.h"
 
 #include <QAbstractListModel>
+#include <QMap>
 #include <QThreadPool>
 
 // The documents attached to the fax being written, in order, and those
@@ -29,6 +30,8 @@ public:
 
     // The documents read, in order.
     QList<documents::Document> documents() const;
+    // The document in `row`; none while it is being read.
+    const documents::Document *document(int row) const;
     // A file that is still being read, or nothing.
     QString stillReading() const;
     bool isEmpty() const { return m_entries.isEmpty(); }
@@ -50,7 +53,7 @@ private:
     struct Batch
     {
         int pending = 0;
-        QStringList refused;
+        QMap<quint64, QString> refused; // by entry, so in the order given
     };
     void read(quint64 id, quint64 batch, const QString &path);
     void finished(quint64 id, quint64 batch, std::optional<documents::Document> document,

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLocale>
+#include <QPainter>
 
 namespace documents {
 
@@ -86,6 +87,13 @@ std::optional<Document> inspect(const QString &path, QString &error)
         return std::nullopt;
     }
     d.thumbnail = renderPage(d.path, d.kind, 0, ThumbnailSize);
+    if (!d.thumbnail.isNull()) {
+        // A white page needs an edge to be seen on a white list.
+        d.thumbnail.convertTo(QImage::Format_RGB32);
+        QPainter edge(&d.thumbnail);
+        edge.setPen(QColor(150, 150, 150));
+        edge.drawRect(d.thumbnail.rect().adjusted(0, 0, -1, -1));
+    }
     return d;
 }
 
@@ -105,9 +113,13 @@ QImage renderPage(const QString &path, Kind kind, int page, const QSize &box)
 
 QString pagesAndSize(int pages, qint64 bytes)
 {
+    const QLocale english(QLocale::English);
+    const QString size = bytes < 1024 ? QStringLiteral("%1 bytes").arg(bytes)
+                         : bytes < 1024 * 1024
+                             ? QStringLiteral("%1 KB").arg(english.toString((bytes + 512) / 1024))
+                             : QStringLiteral("%1 MB").arg(english.toString(bytes / 1048576.0, 'f', 1));
     return (pages == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(pages)) +
-           QStringLiteral(", ") +
-           QLocale(QLocale::English).formattedDataSize(bytes, 0, QLocale::DataSizeTraditionalFormat);
+           QStringLiteral(", ") + size;
 }
 
 } // namespace documents

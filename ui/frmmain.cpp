@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "attachmentpanel.h"
 #include "controls.h"
 #include "frmsettings.h"
 #include "frmsignin.h"
@@ -23,6 +24,9 @@ namespace {
 
 constexpr int ClientWidth = 4680;
 constexpr int ClientHeight = 5700;
+// With documents attached, the strip below the record buttons.
+constexpr Twips lstAttachmentsBox{120, 5640, 4455, 1680};
+constexpr int ClientHeightWithStrip = 7440;
 constexpr int ClientLeft = 60;
 constexpr int ClientTop = 1470;
 
@@ -55,15 +59,19 @@ frmMain::frmMain(Qln_main &qln, SmtpTimeouts timeouts) : m_qln(qln), m_timeouts(
     buildMenu();
 
     connect(btnSend, &QPushButton::clicked, this, [this] {
-        sendCommand(*this, settingsFields(), *this, m_qln.sendParams, m_qln.statusText, session());
+        if (const QString wait = m_attachments->notReady(); !wait.isEmpty())
+            return setStatus(wait);
+        sendCommand(*this, settingsFields(), *this, m_qln.sendParams, m_qln.statusText, session(),
+                    m_attachments->enclosures());
     });
     connect(btnNew, &QPushButton::clicked, this,
-            [this] { reportError(m_qln.fax.newRecord(*this)); });
+            [this] { recordCommand(m_qln.fax.newRecord(*this)); });
     connect(btnSave, &QPushButton::clicked, this, &frmMain::save);
     connect(btnDelete, &QPushButton::clicked, this, [this] { deleteRec(m_qln.fax.curRec); });
     connect(btnPrev, &QPushButton::clicked, this,
-            [this] { reportError(m_qln.fax.previous(*this)); });
-    connect(btnNext, &QPushButton::clicked, this, [this] { reportError(m_qln.fax.next(*this)); });
+            [this] { recordCommand(m_qln.fax.previous(*this)); });
+    connect(btnNext, &QPushButton::clicked, this,
+            [this] { recordCommand(m_qln.fax.next(*this)); });
 }
 
 frmMain::~frmMain()
@@ -77,6 +85,7 @@ frmMain::~frmMain()
 void frmMain::buildControls()
 {
     auto *client = new QWidget(this);
+    m_client = client;
     setCentralWidget(client);
     client->setFixedSize(twipsToPixels(ClientWidth, ClientHeight, this));
 
@@ -98,10 +107,38 @@ void frmMain::buildControls()
     btnNext = button(client, "btnNext", QStringLiteral(">"), btnNextBox);
     lblRecNum = display(client, "lblRecNum", lblRecNumBox);
 
+    m_attachments =
+        new AttachmentPanel(this, client, twipsToPixels(lstAttachmentsBox, this), *this);
+    connect(m_attachments, &AttachmentPanel::shownChanged, this, &frmMain::fitClientArea);
+    // A file dropped anywhere on the window is attached, not typed.
+    for (QWidget *target : {static_cast<QWidget *>(this), static_cast<QWidget *>(txtTo),
+                            static_cast<QWidget *>(txtFax), static_cast<QWidget *>(txtSubject),
+                            txtMessage->viewport()})
+        m_attachments->acceptDrops(target);
+
     QWidget *order[] = {txtTo,  txtFax,  txtSubject, txtMessage, btnSend,
                         btnNew, btnSave, btnDelete,  btnPrev,    btnNext};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+void frmMain::fitClientArea()
+{
+    m_client->setFixedSize(twipsToPixels(
+        ClientWidth, m_attachments->isEmpty() ? ClientHeight : ClientHeightWithStrip, this));
+    setFixedSize(sizeHint());
+}
+
+void frmMain::attach(const QStringList &paths)
+{
+    m_attachments->attach(paths);
+}
+
+void frmMain::recordCommand(const QString &error)
+{
+    if (error.isEmpty())
+        m_attachments->clear();
+    reportError(error);
 }
 
 void frmMain::buildMenu()
@@ -110,6 +147,7 @@ void frmMain::buildMenu()
     menu->setObjectName(QStringLiteral("mnuMenu"));
     menu->addAction(QStringLiteral("About"), this, &frmMain::about);
     menu->addAction(QStringLiteral("Settings"), this, &frmMain::showSettings);
+    menu->addAction(QStringLiteral("Attach..."), this, [this] { m_attachments->chooseFiles(); });
     menu->addSeparator();
     menu->addAction(QStringLiteral("Exit"), this, &frmMain::endProgram);
     // The window's size is that of its client area plus the menu bar, and
@@ -236,7 +274,7 @@ void frmMain::deleteRec(qint16 &recNum)
     const QString error = m_qln.fax.deleteRec(
         recNum, *this, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     QApplication::restoreOverrideCursor();
-    reportError(error);
+    recordCommand(error);
 }
 
 // A Save that would cut a field or turn characters into "?" asks first.

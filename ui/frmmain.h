@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class AttachmentPanel;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -52,6 +53,9 @@ public:
 
     void deleteRec(qint16 &recNum);
 
+    // Attaches the files to the fax being written.
+    void attach(const QStringList &paths);
+
 Q_SIGNALS:
     // The user closed the window or chose Exit; every file is closed.
     void programEnded();
@@ -62,6 +66,12 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    // The client area as drawn, taller by the strip while documents are
+    // attached; the window fits it.
+    void fitClientArea();
+    // A record command: the window shows another document, so the files
+    // attached to the one before go.
+    void recordCommand(const QString &error);
     void save();
     void reportError(const QString &error);
     void showSettings();
@@ -71,6 +81,8 @@ private:
 
     Qln_main &m_qln;
     QPointer<frmSettings> m_settings;
+    QWidget *m_client = nullptr;
+    AttachmentPanel *m_attachments = nullptr;
     bool m_ended = false;
 
     QLabel *Label1;

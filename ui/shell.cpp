@@ -4,6 +4,31 @@
 #include "frmmain.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QProxyStyle>
+#include <QUrl>
+
+namespace {
+
+// Qt finds the reader of a picture it ships by asking every image plugin
+// installed, loading each (PDF, TIFF and WebP among them, with their
+// libraries). A menu bar asks for its overflow button's picture when it is
+// made, although in a window of fixed size that button never shows: it
+// gets none, and the plugins load only when a picture is first needed.
+class NoOverflowPicture : public QProxyStyle
+{
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option,
+                       const QWidget *widget) const override
+    {
+        if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+            return {};
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
+} // namespace
 
 Shell::Shell(const QString &folder, SmtpTimeouts timeouts)
     : m_folder(folder), m_main(std::make_unique<frmMain>(m_qln, timeouts))
@@ -20,6 +45,17 @@ void Shell::prepareApplication()
     // Closing the last window is not the end: the agreement window closes
     // before the main window opens, and the program ends on its own terms.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new NoOverflowPicture);
+    // The window icon, in the sizes window systems ask for: PNG pictures
+    // read as PNG, so that neither an SVG renderer nor the search through
+    // the image plugins is needed at start.
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64}) {
+        QImageReader png(QStringLiteral(":/icons/%1.png").arg(size), "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(png.read()));
+    }
+    QApplication::setWindowIcon(icon);
     // The layouts were drawn for a small 8-point face.
     QFont font = QApplication::font();
     font.setPointSizeF(8);
@@ -46,14 +82,47 @@ QString Shell::start()
         return result.error;
 
     if (result.firstWindow == FirstWindow::Main) {
-        m_main->show();
+        showMain();
         return {};
     }
     m_agreement = new frmAgreement(m_folder);
-    connect(m_agreement, &frmAgreement::agreed, m_main.get(), &QWidget::show);
+    connect(m_agreement, &frmAgreement::agreed, this, &Shell::showMain);
     connect(m_agreement, &frmAgreement::declined, this, &Shell::end);
     m_agreement->show();
     return {};
+}
+
+void Shell::showMain()
+{
+    m_main->show();
+    openFiles(std::exchange(m_pendingFiles, QStringList()));
+}
+
+void Shell::openFiles(const QStringList &files)
+{
+    if (!m_main->isVisible()) {
+        m_pendingFiles += files;
+        if (m_agreement) {
+            m_agreement->raise();
+            m_agreement->activateWindow();
+        }
+        return;
+    }
+    m_main->attach(files);
+    m_main->setWindowState((m_main->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    m_main->raise();
+    m_main->activateWindow();
+}
+
+QStringList Shell::filesFromArguments(const QStringList &arguments)
+{
+    QStringList files;
+    for (const QString &argument : arguments) {
+        // Some launchers pass file:// addresses.
+        const QUrl url(argument);
+        files.append(QFileInfo(url.isLocalFile() ? url.toLocalFile() : argument).absoluteFilePath());
+    }
+    return files;
 }
 
 void Shell::end()

@@ -29,6 +29,13 @@ public:
     QString start();
 
     frmMain *mainWindow() const { return m_main.get(); }
+
+    // Files from the command line or from a later start: attached to the
+    // fax once the main window shows (after the agreement, if that comes
+    // first), which then comes to the front.
+    void openFiles(const QStringList &files);
+    // The files named on a command line, as absolute paths.
+    static QStringList filesFromArguments(const QStringList &arguments);
     frmAgreement *agreementWindow() const;
     Qln_main &state() { return m_qln; }
 
@@ -38,10 +45,12 @@ Q_SIGNALS:
 
 private:
     void end();
+    void showMain();
 
     QString m_folder;
     Qln_main m_qln;
     std::unique_ptr<frmMain> m_main;
     QPointer<frmAgreement> m_agreement;
+    QStringList m_pendingFiles;
     bool m_ended = false;
 };

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "attachmentlist.h"
+#include "enclosure.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+
+class AttachmentStrip;
+class StatusLine;
+class QWidget;
+
+// The documents of the fax being written, for the main window: the strip
+// that lists them; attaching from the file dialog, a drop from a file
+// manager or the command line; the preview; and what the status line says
+// of them. They belong to the fax being sent, not to the saved document.
+class AttachmentPanel : public QObject
+{
+    Q_OBJECT
+public:
+    // The strip goes into `client` at `box` when the first document is
+    // attached (most runs attach none); boxes and the status line speak for
+    // `window`.
+    AttachmentPanel(QWidget *window, QWidget *client, const QRect &box, StatusLine &status);
+
+    // lstAttachments; none before the first document.
+    AttachmentStrip *strip() const { return lstAttachments; }
+    bool isEmpty() const { return m_list.isEmpty(); }
+
+    void attach(const QStringList &paths);
+    // "Attach...": the file dialog, for several files.
+    void chooseFiles();
+    // Takes every document off the fax; the files stay as they are.
+    void clear();
+
+    // Why the fax cannot be sent yet, or empty: "Not sent: NAME is still
+    // being read".
+    QString notReady() const;
+    // The documents as the Send command takes them.
+    QList<Enclosure> enclosures() const;
+
+    // Files dropped onto `target` are attached, even onto a text box that
+    // would otherwise take the file's name as text.
+    void acceptDrops(QWidget *target);
+
+Q_SIGNALS:
+    // The strip appeared or went: the window changes its size.
+    void shownChanged(bool shown);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void attached(const QStringList &refused);
+    void showSummary();
+    void preview(int row);
+
+    void showStrip(bool shown);
+
+    QWidget *m_window;
+    QWidget *m_client;
+    QRect m_box;
+    StatusLine &m_status;
+    AttachmentList m_list;
+    AttachmentStrip *lstAttachments = nullptr;
+    QString m_lastFolder;
+};

@@ -1,0 +1,48 @@
+#include "attachmentstrip.h"
+
+#include "attachmentlist.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+
+AttachmentStrip::AttachmentStrip(AttachmentList &list, QWidget *parent)
+    : QListView(parent), m_list(list)
+{
+    setObjectName(QStringLiteral("lstAttachments"));
+    setModel(&list);
+    setIconSize(documents::ThumbnailSize);
+    setSpacing(2);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+    // A double click, as the desktop has it (or Enter).
+    connect(this, &QListView::activated, this,
+            [this](const QModelIndex &index) { Q_EMIT previewRequested(index.row()); });
+}
+
+void AttachmentStrip::removeCurrent()
+{
+    if (currentIndex().isValid())
+        m_list.remove(currentIndex().row());
+}
+
+void AttachmentStrip::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) {
+        removeCurrent();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void AttachmentStrip::contextMenuEvent(QContextMenuEvent *event)
+{
+    const QModelIndex index = indexAt(event->pos());
+    if (!index.isValid())
+        return;
+    setCurrentIndex(index);
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuAttachment"));
+    menu.addAction(QStringLiteral("Remove"), this, &AttachmentStrip::removeCurrent);
+    menu.exec(event->globalPos());
+}
