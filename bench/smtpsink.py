@@ -30,7 +30,7 @@ async def serve(reader, writer, delay, tls):
 
     pending.append(b"220 sink ready\r\n")
     await flush()
-    buffer = b""
+    buffer = bytearray()
     in_data = False
     login = 0  # AUTH LOGIN lines still to come
     encrypted = False
@@ -43,17 +43,21 @@ async def serve(reader, writer, delay, tls):
         start_tls = False
         while True:
             if in_data:
+                # The message is dropped as it comes: only the last bytes
+                # are kept, in case the terminator straddles two reads.
                 end = buffer.find(b"\r\n.\r\n")
                 if end < 0:
+                    del buffer[: max(0, len(buffer) - 4)]
                     break
-                buffer = buffer[end + 5 :]
+                del buffer[: end + 5]
                 in_data = False
                 pending.append(b"250 queued\r\n")
                 continue
             end = buffer.find(b"\r\n")
             if end < 0:
                 break
-            line, buffer = buffer[:end], buffer[end + 2 :]
+            line = bytes(buffer[:end])
+            del buffer[: end + 2]
             verb = line[:4].upper()
             if login:
                 login -= 1
@@ -64,7 +68,7 @@ async def serve(reader, writer, delay, tls):
                     pending.append(b"250-STARTTLS\r\n")
                 if encrypted:
                     pending.append(b"250-AUTH PLAIN LOGIN\r\n")
-                pending.append(b"250 SIZE 10000000\r\n")
+                pending.append(b"250 SIZE 100000000\r\n")
             elif verb == b"STAR":
                 pending.append(b"220 go ahead\r\n")
                 start_tls = True
@@ -77,7 +81,7 @@ async def serve(reader, writer, delay, tls):
             elif verb == b"DATA":
                 in_data = True
                 # the terminator search needs the line break before the dot
-                buffer = b"\r\n" + buffer
+                buffer[:0] = b"\r\n"
                 pending.append(b"354 go ahead\r\n")
             elif verb == b"QUIT":
                 pending.append(b"221 bye\r\n")

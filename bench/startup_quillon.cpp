@@ -2,6 +2,7 @@
 // saying when its first window is on screen.
 
 #include "frmmain.h"
+#include "instance.h"
 #include "shell.h"
 #include "shownprobe.h"
 
@@ -11,7 +12,12 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     Shell::prepareApplication();
-    Shell shell(QString::fromLocal8Bit(argv[1]));
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    Instance instance(folder);
+    QString error;
+    if (instance.claim({}, error) != Instance::Role::First)
+        return 1;
+    Shell shell(folder);
     ShownProbe probe;
     shell.mainWindow()->installEventFilter(&probe);
     if (!shell.start().isEmpty())
