@@ -4,6 +4,7 @@
 
 #include <QListView>
 #include <QPainter>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -56,4 +57,5 @@ frmPreview::frmPreview(const documents::Document &document, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(lstPages);
     resize(PageWidth + 40, 900);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 }
