@@ -65,8 +65,8 @@ QList<QByteArrayView> foldPieces(QByteArrayView text)
 }
 
 // Printable ASCII that no reader would take for an encoded-word, and whose
-// pieces fit on a line: such a subject goes as it is, folded.
-bool isPlainSubject(QByteArrayView text, qsizetype prefix)
+// pieces fit on a line: such a text goes as it is, folded.
+bool isPlainText(QByteArrayView text, qsizetype prefix)
 {
     if (text.isEmpty())
         return true;
@@ -146,19 +146,23 @@ QByteArray encodedWords(const QByteArray &prefix, QByteArrayView text, QByteArra
     return out + close;
 }
 
-// Windows-1252 when it holds the subject, as receivers have always been
-// sent; UTF-8 for anything else, so that every character arrives.
-QByteArray subjectHeader(QString subject)
+} // namespace
+
+// Windows-1252 when it holds the text, as receivers have always been sent;
+// UTF-8 for anything else, so that every character arrives.
+QByteArray headerField(QByteArrayView name, QString text)
 {
-    subject.replace(u'\r', u' ').replace(u'\n', u' ');
-    const QByteArray prefix = QByteArrayLiteral("Subject: ");
-    if (!cp1252::fits(subject))
-        return encodedWords(prefix, subject.toUtf8(), "utf-8") + crlf;
-    const QByteArray bytes = cp1252::encode(subject);
-    return (isPlainSubject(bytes, prefix.size()) ? foldedPlain(prefix, bytes)
+    text.replace(u'\r', u' ').replace(u'\n', u' ');
+    const QByteArray prefix = name.toByteArray() + ": ";
+    if (!cp1252::fits(text))
+        return encodedWords(prefix, text.toUtf8(), "utf-8") + crlf;
+    const QByteArray bytes = cp1252::encode(text);
+    return (isPlainText(bytes, prefix.size()) ? foldedPlain(prefix, bytes)
                                                  : encodedWords(prefix, bytes, "windows-1252")) +
            crlf;
 }
+
+namespace {
 
 void appendLine(QByteArray &out, QByteArrayView line)
 {
@@ -315,7 +319,7 @@ Message build(const SendParams &params, const QString &clientName, bool eightBit
     const QString sender = text::trim(params.sender);
     Message m;
     m.eightBit = has8Bit && !quotedPrintable;
-    m.data = subjectHeader(params.subject);
+    m.data = headerField("Subject", params.subject);
     m.data += asciiHeader("To", params.recipient);
     m.data += asciiHeader("From", sender);
     m.data += asciiHeader("Date", dateHeader(stamp.date));

@@ -46,6 +46,12 @@ struct Message
     qint64 size() const;
 };
 
+// A header field of free text, such as the subject, ending in CR LF: as it
+// is when it is printable ASCII, else in RFC 2047 encoded-words
+// (Windows-1252 when that holds it, else UTF-8), folded within 78
+// characters where it can be.
+QByteArray headerField(QByteArrayView name, QString text);
+
 // "Mon, 07 Dec 2026 17:05:09 +0100", in English whatever the locale.
 QString dateHeader(const QDateTime &date);
 

@@ -3,6 +3,8 @@
 #include "address.h"
 #include "text.h"
 
+#include <algorithm>
+
 namespace providers {
 
 namespace {
@@ -95,6 +97,24 @@ std::optional<Addressed> addressFax(const QString &provider, const QString &to,
     if (address::isDomain(provider))
         return Addressed{faxDigits + at + provider, message, to};
     return std::nullopt;
+}
+
+QString typedMessage(const QString &provider, const QString &sent)
+{
+    const bool wrapped = std::any_of(rows().cbegin(), rows().cend(), [&](const Provider &p) {
+        return p.wrapsMessage && p.row.name == provider;
+    });
+    const QString opening = QStringLiteral("{body=");
+    qsizetype body = sent.indexOf(QStringLiteral("\n") + opening);
+    if (!wrapped || !sent.startsWith(QStringLiteral("{nocover=")) || body < 0)
+        return sent;
+    body += 1 + opening.size();
+    QStringView typed = QStringView(sent).sliced(body);
+    while (typed.endsWith(u'\r') || typed.endsWith(u'\n'))
+        typed.chop(1);
+    if (typed.endsWith(u'}'))
+        typed.chop(1);
+    return typed.toString();
 }
 
 } // namespace providers

@@ -36,4 +36,8 @@ std::optional<Addressed> addressFax(const QString &provider, const QString &to,
                                     const QString &faxDigits, const QString &acod,
                                     const QString &message);
 
+// The message as typed, from the message sent through `provider`: a
+// gateway's instruction lines taken away again.
+QString typedMessage(const QString &provider, const QString &sent);
+
 } // namespace providers

@@ -36,7 +36,7 @@ SmtpSession::SmtpSession(SmtpSocket &Winsock1, const SendParams &params, QString
     connect(&m_timer, &QTimer::timeout, this, [this] {
         if (!m_busy)
             return;
-        end(m_waiting == Waiting::QuitReply ? QStringLiteral("Sent OK.")
+        end(m_waiting == Waiting::QuitReply ? sentOk()
             : m_waiting == Waiting::Handshake
                 ? QStringLiteral("SMTP Error: cannot set up a secure connection: no answer")
                 : QStringLiteral("SMTP Error: no reply from server"));
@@ -215,6 +215,10 @@ void SmtpSession::handleReply(const QString &reply)
         m_stream = std::make_unique<MessageStream>(m_message);
         m_atLineStart = true;
         m_waiting = Waiting::Message;
+        if (m_tap) {
+            m_tap->begin();
+            m_tapping = true;
+        }
         writeMessage();
         break;
     case Waiting::Message:
@@ -223,6 +227,8 @@ void SmtpSession::handleReply(const QString &reply)
     case Waiting::MessageReply:
         if (code != u"250")
             return fail(reply);
+        if (std::exchange(m_tapping, false))
+            m_notKept = m_tap->taken(reply, m_server.hostAndPort(), m_socket.protection());
         if (m_pipelined)
             m_waiting = Waiting::QuitReply;
         else if (!send(QStringLiteral("QUIT") + crlf, Waiting::QuitReply))
@@ -231,7 +237,7 @@ void SmtpSession::handleReply(const QString &reply)
     case Waiting::QuitReply:
         // Once QUIT is out the message has been accepted, whatever the
         // server answers to QUIT.
-        return end(QStringLiteral("Sent OK."));
+        return end(sentOk());
     case Waiting::SignIn:
         // The server gave up while the user was asked, as a 421 does.
         return fail(reply);
@@ -354,6 +360,8 @@ void SmtpSession::writeMessage()
         // Without the final "." the server drops what it has.
         if (!m_stream->error().isEmpty())
             return end(QStringLiteral("Not sent: ") + m_stream->error());
+        if (m_tapping)
+            m_tap->write(piece);
         QByteArray wire = dotStuffed(piece, m_atLineStart);
         if (!m_stream->atEnd()) {
             if (!send(wire, Waiting::Message))
@@ -373,6 +381,13 @@ void SmtpSession::writeMessage()
     // Waiting for the network: it has a reply's time to take more.
     if (m_busy && m_waiting == Waiting::Message)
         m_timer.start(m_timeouts.reply);
+}
+
+QString SmtpSession::sentOk() const
+{
+    if (m_notKept.isEmpty())
+        return QStringLiteral("Sent OK.");
+    return QStringLiteral("Sent OK. (no copy kept: ") + m_notKept + u')';
 }
 
 bool SmtpSession::send(const QString &commands, Waiting next)
@@ -421,6 +436,9 @@ void SmtpSession::end(const QString &outcome, const QString &alert)
     m_signIn.reset();
     m_sasl.reset();
     m_stream.reset();
+    if (std::exchange(m_tapping, false))
+        m_tap->abandon();
+    m_notKept.clear();
     m_socket.close();
     if (!alert.isEmpty())
         m_messageBox.exclamation(alert, QStringLiteral("Winsock Error"));
@@ -434,7 +452,7 @@ void SmtpSession::onClosedByPeer()
     if (!m_busy)
         return;
     end(m_waiting == Waiting::QuitReply
-            ? QStringLiteral("Sent OK.")
+            ? sentOk()
             : QStringLiteral("SMTP Error: connection closed by server"));
 }
 
@@ -443,7 +461,7 @@ void SmtpSession::Winsock1_Error(int number, const QString &description)
     if (!m_busy)
         return;
     if (m_waiting == Waiting::QuitReply) { // the message was accepted before QUIT went out
-        end(QStringLiteral("Sent OK."));
+        end(sentOk());
         return;
     }
     end(QStringLiteral("SMTP Error: ") + description,

@@ -4,6 +4,7 @@
 #include "credentials.h"
 #include "message.h"
 #include "messagestream.h"
+#include "messagetap.h"
 #include "sasl.h"
 #include "sendparams.h"
 #include "serveraddress.h"
@@ -88,6 +89,10 @@ public:
     void setMachineName(const QString &name) { m_machineName = name; }
     // Where sign-ins come from; without one the session never signs in.
     void setCredentialSource(CredentialSource *source) { m_credentials = source; }
+    // What sees each message and hears that it was taken: the copy kept of
+    // what was sent. Keeping it never changes the outcome; if it fails,
+    // "Sent OK." says why in brackets.
+    void setMessageTap(MessageTap *tap) { m_tap = tap; }
 
     void Winsock1_DataArrival(qint64 bytesTotal);
     void Winsock1_Error(int number, const QString &description);
@@ -122,6 +127,9 @@ private:
     // and reports `outcome`.
     void end(const QString &outcome, const QString &alert = {});
     void fail(const QString &reply) { end(QStringLiteral("SMTP Error: ") + reply); }
+    // The message was taken: "Sent OK.", and why no copy was kept if none
+    // could be.
+    QString sentOk() const;
     void injected();
     static QString noEncryption();
     QString clientName() const;
@@ -135,6 +143,9 @@ private:
     SmtpTimeouts m_timeouts;
     QString m_machineName;
     CredentialSource *m_credentials = nullptr;
+    MessageTap *m_tap = nullptr;
+    bool m_tapping = false;  // the tap has seen a message not yet taken
+    QString m_notKept;       // why the copy of the taken message is missing
     ServerAddress m_server;
     std::optional<SignIn> m_signIn;
     std::unique_ptr<SaslMechanism> m_sasl;

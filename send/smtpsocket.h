@@ -30,6 +30,9 @@ public:
     virtual void close() = 0;
     // The address this end of the connection has.
     virtual QHostAddress localAddress() const = 0;
+    // How the connection is protected, in plain words: "TLS 1.3", "TLS
+    // 1.2", "no encryption".
+    virtual QString protection() const = 0;
 
 Q_SIGNALS:
     void connected();

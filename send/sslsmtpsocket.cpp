@@ -103,6 +103,20 @@ void SslSmtpSocket::sendData(const QByteArray &bytes)
     m_socket.flush();
 }
 
+QString SslSmtpSocket::protection() const
+{
+    if (!m_socket.isEncrypted())
+        return QStringLiteral("no encryption");
+    switch (m_socket.sessionProtocol()) {
+    case QSsl::TlsV1_3:
+        return QStringLiteral("TLS 1.3");
+    case QSsl::TlsV1_2:
+        return QStringLiteral("TLS 1.2");
+    default:
+        return QStringLiteral("TLS");
+    }
+}
+
 qint64 SslSmtpSocket::bytesToWrite() const
 {
     return m_socket.bytesToWrite() + m_socket.encryptedBytesToWrite();

@@ -27,6 +27,7 @@ public:
     QString getData() override;
     void close() override;
     QHostAddress localAddress() const override { return m_socket.localAddress(); }
+    QString protection() const override;
 
     // Winsock's numbers for the errors QTcpSocket reports, so that a user
     // can look them up; 10000 + Qt's own number for the rest.

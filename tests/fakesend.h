@@ -48,6 +48,7 @@ public:
         ++closes;
     }
     QHostAddress localAddress() const override { return local; }
+    QString protection() const override { return tls ? QStringLiteral("TLS 1.3") : QStringLiteral("no encryption"); }
 
     void arrive(const QString &data)
     {
