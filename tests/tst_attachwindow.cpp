@@ -71,7 +71,7 @@ void TestAttachWindow::menuAttachesSeveralFiles()
     QStringList entries;
     for (QAction *a : child<QMenu>(w, "mnuMenu")->actions())
         entries.append(a->isSeparator() ? QStringLiteral("-") : a->text());
-    QCOMPARE(entries.join(u' '), QStringLiteral("About Settings Attach... - Exit"));
+    QCOMPARE(entries.join(u' '), QStringLiteral("About Settings Attach... Sent... - Exit"));
     const QSize before = w->size();
     QVERIFY(!w->findChild<QWidget *>(QStringLiteral("lstAttachments"))); // made when needed
 

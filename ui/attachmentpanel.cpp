@@ -47,7 +47,7 @@ void AttachmentPanel::showStrip(bool shown)
     if (!lstAttachments) {
         if (!shown)
             return;
-        lstAttachments = new AttachmentStrip(m_list, m_client);
+        lstAttachments = new AttachmentStrip(m_list, AttachmentStrip::Use::Attaching, m_client);
         lstAttachments->setGeometry(m_box);
         connect(lstAttachments, &AttachmentStrip::previewRequested, this,
                 &AttachmentPanel::preview);

@@ -39,6 +39,7 @@ public:
     QString notReady() const;
     // The documents as the Send command takes them.
     QList<Enclosure> enclosures() const;
+    QList<documents::Document> documents() const { return m_list.documents(); }
 
     // Files dropped onto `target` are attached, even onto a text box that
     // would otherwise take the file's name as text.

@@ -5,8 +5,8 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 
-AttachmentStrip::AttachmentStrip(AttachmentList &list, QWidget *parent)
-    : QListView(parent), m_list(list)
+AttachmentStrip::AttachmentStrip(AttachmentList &list, Use use, QWidget *parent)
+    : QListView(parent), m_list(list), m_use(use)
 {
     setObjectName(QStringLiteral("lstAttachments"));
     setModel(&list);
@@ -28,7 +28,8 @@ void AttachmentStrip::removeCurrent()
 
 void AttachmentStrip::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) {
+    if (m_use == Use::Attaching &&
+        (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace)) {
         removeCurrent();
         return;
     }
@@ -38,7 +39,7 @@ void AttachmentStrip::keyPressEvent(QKeyEvent *event)
 void AttachmentStrip::contextMenuEvent(QContextMenuEvent *event)
 {
     const QModelIndex index = indexAt(event->pos());
-    if (!index.isValid())
+    if (!index.isValid() || m_use != Use::Attaching)
         return;
     setCurrentIndex(index);
     QMenu menu(this);

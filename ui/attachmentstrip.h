@@ -6,13 +6,18 @@ class AttachmentList;
 
 // lstAttachments: the documents attached to the fax, each with a picture of
 // its first page, its name, pages and size. Delete or "Remove" in the
-// context menu takes one off the fax (the file stays); a double click asks
-// for its preview.
+// context menu takes one off the fax (the file stays), unless the strip
+// only shows what was sent; a double click asks for its preview.
 class AttachmentStrip : public QListView
 {
     Q_OBJECT
 public:
-    explicit AttachmentStrip(AttachmentList &list, QWidget *parent = nullptr);
+    enum class Use
+    {
+        Attaching,
+        Showing
+    };
+    AttachmentStrip(AttachmentList &list, Use use, QWidget *parent = nullptr);
 
 Q_SIGNALS:
     void previewRequested(int row);
@@ -25,4 +30,5 @@ private:
     void removeCurrent();
 
     AttachmentList &m_list;
+    Use m_use;
 };

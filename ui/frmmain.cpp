@@ -2,13 +2,16 @@
 
 #include "attachmentpanel.h"
 #include "controls.h"
+#include "frmsent.h"
 #include "frmsettings.h"
 #include "frmsignin.h"
 #include "plaintext.h"
 #include "qln_main.h"
 #include "savequestion.h"
 #include "sendcommand.h"
+#include "sentcopy.h"
 #include "sslsmtpsocket.h"
+#include "text.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -19,6 +22,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -58,12 +62,7 @@ frmMain::frmMain(Qln_main &qln, SmtpTimeouts timeouts) : m_qln(qln), m_timeouts(
     buildControls();
     buildMenu();
 
-    connect(btnSend, &QPushButton::clicked, this, [this] {
-        if (const QString wait = m_attachments->notReady(); !wait.isEmpty())
-            return setStatus(wait);
-        sendCommand(*this, settingsFields(), *this, m_qln.sendParams, m_qln.statusText, session(),
-                    m_attachments->enclosures());
-    });
+    connect(btnSend, &QPushButton::clicked, this, &frmMain::send);
     connect(btnNew, &QPushButton::clicked, this,
             [this] { recordCommand(m_qln.fax.newRecord(*this)); });
     connect(btnSave, &QPushButton::clicked, this, &frmMain::save);
@@ -148,6 +147,7 @@ void frmMain::buildMenu()
     menu->addAction(QStringLiteral("About"), this, &frmMain::about);
     menu->addAction(QStringLiteral("Settings"), this, &frmMain::showSettings);
     menu->addAction(QStringLiteral("Attach..."), this, [this] { m_attachments->chooseFiles(); });
+    menu->addAction(QStringLiteral("Sent..."), this, &frmMain::showSent);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Exit"), this, &frmMain::endProgram);
     // The window's size is that of its client area plus the menu bar, and
@@ -262,8 +262,73 @@ SmtpSession &frmMain::session()
         m_session = std::make_unique<SmtpSession>(*Winsock1, m_qln.sendParams, m_qln.statusText,
                                                   *this, *this, m_timeouts);
         m_session->setCredentialSource(m_credentials.get());
+        m_sentFolder = std::make_unique<SentFolder>(m_qln.folder);
+        m_sentCopy = std::make_unique<SentCopy>(*m_sentFolder);
+        m_session->setMessageTap(m_sentCopy.get());
+        connect(m_session.get(), &SmtpSession::finished, this, [this] {
+            if (m_sent)
+                m_sent->reload();
+        });
     }
     return *m_session;
+}
+
+void frmMain::send()
+{
+    if (const QString wait = m_attachments->notReady(); !wait.isEmpty())
+        return setStatus(wait);
+    SmtpSession &exchange = session();
+    // What was typed goes with the copy kept of what is sent.
+    const QString fax = text::trim(text(DocField::Fax));
+    int pages = 0;
+    for (const documents::Document &d : m_attachments->documents())
+        pages += d.pages();
+    m_sentCopy->expect({text::trim(text(DocField::To)), fax,
+                        fax.isEmpty() ? QString() : settingsFields().text(SettingsField::Provider),
+                        pages});
+    sendCommand(*this, settingsFields(), *this, m_qln.sendParams, m_qln.statusText, exchange,
+                m_attachments->enclosures());
+}
+
+void frmMain::showSent()
+{
+    if (!m_sent) {
+        m_sent = new frmSent(m_qln.folder, this);
+        m_sent->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_sent, &frmSent::sendAgain, this, &frmMain::sendAgain);
+    }
+    m_sent->show();
+    m_sent->raise();
+    m_sent->activateWindow();
+}
+
+void frmMain::sendAgain(const stored::Message &message)
+{
+    if (const QString error = m_qln.fax.newRecord(*this); !error.isEmpty())
+        return reportError(error);
+    m_attachments->clear();
+    const stored::Summary &s = message.summary;
+    setText(DocField::To, s.to);
+    setText(DocField::Fax, s.fax);
+    setText(DocField::Subject, s.subject);
+    setText(DocField::Message, message.text);
+    if (!s.provider.isEmpty())
+        settingsFields().setText(SettingsField::Provider, s.provider);
+    if (!message.files.isEmpty()) {
+        // Taken from the copy, so that moved or changed originals do not
+        // matter; they live as long as Quillon runs.
+        if (!m_resent)
+            m_resent = std::make_unique<QTemporaryDir>();
+        static int again = 0;
+        const QString place = QDir(m_resent->path()).filePath(QString::number(++again));
+        const QStringList files = stored::saveFiles(message.files, place);
+        if (files.isEmpty())
+            return reportError(QStringLiteral("The documents of this fax cannot be written to %1.")
+                                   .arg(QDir::toNativeSeparators(place)));
+        m_attachments->attach(files);
+    }
+    raise();
+    activateWindow();
 }
 
 void frmMain::deleteRec(qint16 &recNum)

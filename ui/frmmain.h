@@ -3,6 +3,7 @@
 #include "credentialstore.h"
 #include "fields.h"
 #include "smtpsession.h"
+#include "storedmessage.h"
 #include "userinterface.h"
 
 #include <QMainWindow>
@@ -11,6 +12,10 @@
 #include <memory>
 
 class AttachmentPanel;
+class QTemporaryDir;
+class SentCopy;
+class SentFolder;
+class frmSent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -55,6 +60,9 @@ public:
 
     // Attaches the files to the fax being written.
     void attach(const QStringList &paths);
+    // A fax from the Sent folder as a new, unsaved one: its fields as they
+    // were typed and its documents; nothing is sent until Send.
+    void sendAgain(const stored::Message &message);
 
 Q_SIGNALS:
     // The user closed the window or chose Exit; every file is closed.
@@ -75,6 +83,8 @@ private:
     void save();
     void reportError(const QString &error);
     void showSettings();
+    void showSent();
+    void send();
     void about();
     void endProgram();
     SmtpSession &session();
@@ -103,6 +113,10 @@ private:
     QLabel *lblRecNum;
     // Made at the first Send: most runs of the program send nothing.
     SslSmtpSocket *Winsock1 = nullptr;
+    std::unique_ptr<SentFolder> m_sentFolder;
+    std::unique_ptr<SentCopy> m_sentCopy;
+    QPointer<frmSent> m_sent;
+    std::unique_ptr<QTemporaryDir> m_resent; // documents of faxes sent again
     std::unique_ptr<Keyring> m_keyring;
     std::unique_ptr<CredentialStore> m_credentials;
     std::unique_ptr<SmtpSession> m_session;

@@ -125,7 +125,8 @@ MINIMAL_PDF = (
 def image(fmt, *args):
     """A picture made by Debian's ImageMagick."""
     import subprocess
-    return subprocess.run(["/usr/bin/convert", *args, fmt + ":-"], check=True,
+    return subprocess.run(["/usr/bin/convert", *args, "-strip", "-define", "png:exclude-chunks=date,time",
+                           fmt + ":-"], check=True,
                           capture_output=True).stdout
 
 
@@ -138,5 +139,28 @@ write(
         image("png", "-size", "20x28", "xc:red"),
         image("jpeg", "-size", "28x20", "xc:blue"),
         b"Dear Sir,\n",
+    ],
+)
+
+# fuzz_sent: copies as Quillon keeps them, one with a document.
+TRACE = (b"X-Quillon-Sent: Tue, 08 Dec 2026 10:31:07 +0100\r\n"
+         b"X-Quillon-Server: smtp.example.org:587, TLS 1.3\r\n"
+         b"X-Quillon-Reply: 250-first line\r\n 250 2.0.0 Ok: queued as 4F2A1C\r\n"
+         b"X-Quillon-Name: =?utf-8?Q?Zo=C3=AB_M=C3=BCller?=\r\n"
+         b"X-Quillon-Fax: +1 (555) 123-4567\r\nX-Quillon-Provider: ClickFax\r\nX-Quillon-Pages: 3\r\n")
+HEAD = (b"Subject: =?windows-1252?Q?Angebot_f=FCr_M=FCller?=\r\nTo: 15551234567@clickfax.example\r\n"
+        b"From: joe@example.org\r\nDate: Tue, 08 Dec 2026 10:31:07 +0100\r\n"
+        b"Message-ID: <20261208093107.0123456789ABCDEF@example.org>\r\nMIME-Version: 1.0\r\n")
+write(
+    "fuzz_sent",
+    [
+        TRACE + HEAD + b"Content-Type: text/plain; charset=us-ascii\r\nContent-Transfer-Encoding: 7bit\r\n\r\n"
+        b"{nocover=0}\r\n{compcode=42}\r\n{to=Jane}\r\n{body=Dear Jane,}\r\n",
+        TRACE + HEAD + b'Content-Type: multipart/mixed; boundary="=_x"\r\n\r\n--=_x\r\n'
+        b"Content-Type: text/plain; charset=utf-8\r\nContent-Transfer-Encoding: quoted-printable\r\n\r\n"
+        b"Za=C5=BC=C3=B3=C5=82=C4=87\r\n--=_x\r\nContent-Type: application/pdf;\r\n name=\"a.pdf\"\r\n"
+        b"Content-Disposition: attachment;\r\n filename*0*=utf-8''%C5%81%C3%B3d%C5%BA;\r\n filename*1*=.pdf\r\n"
+        b"Content-Transfer-Encoding: base64\r\n\r\nJVBERi0xLjQ=\r\n--=_x--\r\n",
+        b"\x00\xff no header here",
     ],
 )

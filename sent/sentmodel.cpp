@@ -1,0 +1,109 @@
+#include "sentmodel.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// A copy's header, read from the start of its file: what a header usually
+// takes first, more only if it goes on.
+stored::Summary readHeaderOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return stored::Summary{{}, {}, {}, {}, file.errorString(), 0, {}, {}, {}, {}, {}, true};
+    QByteArray head = file.read(4096);
+    while (!head.contains("\n\r\n") && !head.contains("\n\n") && head.size() < stored::MaxHeader &&
+           !file.atEnd())
+        head += file.read(16384);
+    return stored::readSummary(head);
+}
+
+} // namespace
+
+SentModel::SentModel(const SentFolder &folder, QObject *parent)
+    : QAbstractTableModel(parent), m_folder(folder)
+{
+    reload();
+}
+
+void SentModel::reload()
+{
+    beginResetModel();
+    m_names = m_folder.messages();
+    m_summaries = QList<std::optional<stored::Summary>>(m_names.size());
+    endResetModel();
+}
+
+int SentModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_names.size());
+}
+
+int SentModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : Columns;
+}
+
+QString SentModel::path(int row) const
+{
+    return QDir(m_folder.cur()).filePath(m_names.value(row));
+}
+
+const stored::Summary &SentModel::summary(int row) const
+{
+    std::optional<stored::Summary> &s = m_summaries[row];
+    if (!s)
+        s = readHeaderOf(path(row));
+    return *s;
+}
+
+QVariant SentModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_names.size() ||
+        (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return {};
+    const stored::Summary &s = summary(index.row());
+    if (s.damaged)
+        return index.column() == Subject
+                   ? QVariant(QStringLiteral("This copy cannot be read (damaged): ") +
+                              m_names[index.row()])
+                   : QVariant();
+    switch (index.column()) {
+    case Date:
+        return s.sent.isValid() ? s.sent.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+    case To:
+        return s.to;
+    case Fax:
+        return s.fax;
+    case Subject:
+        return s.subject;
+    case Pages:
+        return s.pages > 0 ? QVariant(s.pages) : QVariant();
+    case Reply:
+        return s.reply;
+    default:
+        return {};
+    }
+}
+
+QVariant SentModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char *const names[] = {"Date", "To", "Fax", "Subject", "Pages", "Reply"};
+    return section >= 0 && section < Columns ? QString::fromLatin1(names[section]) : QString();
+}
+
+QString SentModel::remove(int row)
+{
+    if (row < 0 || row >= m_names.size())
+        return {};
+    if (!m_folder.fileSystem().remove(path(row)))
+        return QStringLiteral("The copy was not deleted: %1.").arg(lastSystemError());
+    beginRemoveRows({}, row, row);
+    m_names.removeAt(row);
+    m_summaries.removeAt(row);
+    endRemoveRows();
+    return {};
+}

@@ -1,0 +1,104 @@
+#include "faxreport.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace faxreport {
+
+namespace {
+
+struct Line
+{
+    QString label;
+    QString value;
+};
+
+} // namespace
+
+QString write(const QString &path, const stored::Message &message,
+              const QList<documents::Document> &documents)
+{
+    const stored::Summary &s = message.summary;
+    int pages = 0;
+    for (const documents::Document &d : documents)
+        pages += d.pages();
+    const QList<Line> lines = {
+        {QStringLiteral("Sender"), s.sender},
+        {QStringLiteral("Recipient"), s.to},
+        {QStringLiteral("Fax number"), s.fax},
+        {QStringLiteral("Gateway address"), s.recipient},
+        {QStringLiteral("Subject"), s.subject},
+        {QStringLiteral("Sent"), s.sent.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t"))},
+        {QStringLiteral("Server"), s.server},
+        {QStringLiteral("Server's reply"), s.reply},
+        {QStringLiteral("Message-ID"), s.messageId},
+        {QStringLiteral("Pages"), QString::number(pages)},
+    };
+
+    QPdfWriter writer(path);
+    writer.setTitle(QStringLiteral("Transmission report"));
+    writer.setCreator(QStringLiteral("Quillon " QUILLON_VERSION));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(300);
+    QPainter p;
+    if (!p.begin(&writer))
+        return QStringLiteral("The report cannot be written to %1.").arg(path);
+    const int margin = 200;
+    const int width = writer.width() - 2 * margin;
+    QFont font(QStringLiteral("DejaVu Sans"), 10);
+    p.setFont(font);
+    const int line = p.fontMetrics().height() + 8;
+    int y = margin;
+    auto text = [&](int x, const QString &s, int w = 0) {
+        const QRect box(x, y, w > 0 ? w : width - (x - margin), line * 3);
+        const QRect used = p.boundingRect(box, Qt::TextWrapAnywhere, s);
+        p.drawText(box, Qt::TextWrapAnywhere, s);
+        y += std::max(line, used.height() + 8);
+    };
+
+    font.setPointSize(16);
+    font.setBold(true);
+    p.setFont(font);
+    text(margin, QStringLiteral("Transmission report"));
+    font.setPointSize(10);
+    font.setBold(false);
+    p.setFont(font);
+    text(margin, QStringLiteral("Quillon " QUILLON_VERSION));
+    y += line;
+
+    // The picture of the first page beside the fields.
+    const int pictureWidth = width / 3;
+    int pictureBottom = y;
+    if (!documents.isEmpty()) {
+        const documents::Document &first = documents.first();
+        const QImage page = documents::renderPage(first.path, first.kind, 0,
+                                                  QSize(pictureWidth, pictureWidth * 3 / 2));
+        const QRect frame(margin + width - pictureWidth, y, page.width(), page.height());
+        p.drawImage(frame, page);
+        p.drawRect(frame);
+        pictureBottom = frame.bottom();
+    }
+    const int labels = width / 5;
+    for (const Line &l : lines) {
+        const int at = y;
+        text(margin, l.label + u':', labels);
+        const int below = y;
+        y = at;
+        text(margin + labels, l.value, width - labels - pictureWidth - 60);
+        y = std::max(y, below);
+    }
+    y = std::max(y, pictureBottom) + line;
+    text(margin, QStringLiteral("Files sent:"));
+    for (const documents::Document &d : documents) {
+        text(margin + 60, d.name + QStringLiteral(", ") + documents::pagesAndSize(d.pages(), d.size));
+        text(margin + 120, QStringLiteral("SHA-256 ") + QString::fromLatin1(d.sha256.toHex()));
+    }
+    if (documents.isEmpty())
+        text(margin + 60, QStringLiteral("none: the text was faxed"));
+    if (!p.end() || QFile(path).size() == 0)
+        return QStringLiteral("The report cannot be written to %1.").arg(path);
+    return {};
+}
+
+} // namespace faxreport

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "document.h"
+#include "storedmessage.h"
+
+// The transmission report of a fax, as a fax machine prints one: a page of
+// PDF saying who sent what to whom, when, through which server and with
+// what answer, the files with their SHA-256, and a small picture of the
+// first page.
+namespace faxreport {
+
+// Writes the report of `message` (its documents read as `documents`) to
+// `path`; empty, or why not.
+QString write(const QString &path, const stored::Message &message,
+              const QList<documents::Document> &documents);
+
+} // namespace faxreport

@@ -1,0 +1,167 @@
+#include "frmsent.h"
+
+#include "attachmentstrip.h"
+#include "faxreport.h"
+#include "frmpreview.h"
+#include "plaintext.h"
+#include "providers.h"
+#include "sentmodel.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+frmSent::frmSent(const QString &dataFolder, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_folder(dataFolder)
+{
+    setObjectName(QStringLiteral("frmSent"));
+    setWindowTitle(QStringLiteral("Sent"));
+    m_model = new SentModel(m_folder, this);
+
+    lstSent = new QTableView(this);
+    lstSent->setObjectName(QStringLiteral("lstSent"));
+    lstSent->setModel(m_model);
+    lstSent->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstSent->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstSent->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstSent->verticalHeader()->hide();
+    lstSent->setWordWrap(false);
+    // Rows of one height, columns of set widths: nothing makes the view
+    // read every copy to lay itself out.
+    lstSent->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    lstSent->horizontalHeader()->setStretchLastSection(true);
+    const int widths[] = {110, 120, 100, 170, 45};
+    for (int c = 0; c < int(std::size(widths)); ++c)
+        lstSent->setColumnWidth(c, widths[c]);
+    lstSent->installEventFilter(this);
+    connect(lstSent->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { select(current.row()); });
+
+    txtSentMessage = new QPlainTextEdit(this);
+    txtSentMessage->setObjectName(QStringLiteral("txtSentMessage"));
+    txtSentMessage->setReadOnly(true);
+    lstSentAttachments =
+        new AttachmentStrip(m_documents, AttachmentStrip::Use::Showing, this);
+    lstSentAttachments->setObjectName(QStringLiteral("lstSentAttachments"));
+    connect(lstSentAttachments, &AttachmentStrip::previewRequested, this, [this](int row) {
+        if (const documents::Document *d = m_documents.document(row))
+            (new frmPreview(*d, this))->show();
+    });
+    cmdSendAgain = new QPushButton(QStringLiteral("Send again"), this);
+    cmdSendAgain->setObjectName(QStringLiteral("cmdSendAgain"));
+    cmdReport = new QPushButton(QStringLiteral("Report"), this);
+    cmdReport->setObjectName(QStringLiteral("cmdReport"));
+    connect(cmdSendAgain, &QPushButton::clicked, this, [this] { Q_EMIT sendAgain(m_selected); });
+    connect(cmdReport, &QPushButton::clicked, this, &frmSent::report);
+
+    auto *below = new QHBoxLayout;
+    below->addWidget(txtSentMessage, 3);
+    below->addWidget(lstSentAttachments, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSendAgain);
+    buttons->addWidget(cmdReport);
+    buttons->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lstSent, 3);
+    layout->addLayout(below, 2);
+    layout->addLayout(buttons);
+    resize(760, 560);
+    select(-1);
+}
+
+frmSent::~frmSent() = default;
+
+void frmSent::reload()
+{
+    m_model->reload();
+    select(-1);
+}
+
+int frmSent::selectedRow() const
+{
+    const QModelIndex current = lstSent->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+// The copy is read whole when it is chosen; its documents go to files of
+// their own, for their pictures and pages.
+void frmSent::select(int row)
+{
+    m_selected = {};
+    m_documents.clear();
+    QString text;
+    if (row >= 0) {
+        QFile file(m_model->path(row));
+        if (!file.open(QIODevice::ReadOnly)) {
+            text = QStringLiteral("This copy cannot be read: ") + file.errorString();
+        } else {
+            m_selected = stored::read(file.readAll());
+            if (m_selected.summary.damaged) {
+                text = QStringLiteral("This copy cannot be read (damaged).");
+            } else {
+                m_selected.text =
+                    providers::typedMessage(m_selected.summary.provider, m_selected.text);
+                text = m_selected.text;
+                const QString place = QDir(m_files.path()).filePath(QString::number(row));
+                QDir(place).removeRecursively();
+                m_documents.attach(stored::saveFiles(m_selected.files, place));
+            }
+        }
+    }
+    txtSentMessage->setPlainText(text);
+    const bool usable = row >= 0 && !m_selected.summary.damaged && !m_selected.summary.sent.isNull();
+    cmdSendAgain->setEnabled(usable);
+    cmdReport->setEnabled(usable);
+}
+
+void frmSent::deleteSelected()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    QMessageBox ask(QMessageBox::Question, QStringLiteral("Quillon"),
+                    QStringLiteral("Delete the copy of this fax?"), QMessageBox::NoButton, this);
+    QPushButton *remove = ask.addButton(QStringLiteral("Delete"), QMessageBox::AcceptRole);
+    QPushButton *cancel = ask.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    ask.setDefaultButton(cancel);
+    ask.setEscapeButton(cancel);
+    ask.exec();
+    if (ask.clickedButton() != remove)
+        return;
+    if (const QString error = m_model->remove(row); !error.isEmpty())
+        plaintext::warning(this, QStringLiteral("Quillon"), error);
+}
+
+void frmSent::report()
+{
+    const stored::Summary &s = m_selected.summary;
+    if (!m_documents.stillReading().isEmpty())
+        return plaintext::warning(this, QStringLiteral("Quillon"),
+                                  QStringLiteral("The documents are still being read."));
+    const QString name =
+        QStringLiteral("Fax report %1.pdf").arg(s.sent.toString(QStringLiteral("yyyy-MM-dd HHmm")));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Report"), QDir::home().filePath(name),
+        QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (const QString error = faxreport::write(path, m_selected, m_documents.documents());
+        !error.isEmpty())
+        plaintext::warning(this, QStringLiteral("Quillon"), error);
+}
+
+bool frmSent::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lstSent && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+        deleteSelected();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

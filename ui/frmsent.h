@@ -1,0 +1,53 @@
+#pragma once
+
+#include "attachmentlist.h"
+#include "sentfolder.h"
+#include "storedmessage.h"
+
+#include <QTemporaryDir>
+#include <QWidget>
+
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+class AttachmentStrip;
+class SentModel;
+
+// "Sent": every fax a server took, newest first, from the copies in the
+// Sent folder. The one selected shows its text and documents below the
+// table. "Send again" puts it into the main window as a new fax; "Report"
+// saves a transmission report; Delete removes a copy, after asking.
+class frmSent : public QWidget
+{
+    Q_OBJECT
+public:
+    frmSent(const QString &dataFolder, QWidget *parent = nullptr);
+    ~frmSent() override;
+
+    // Lists the folder anew (after a Send).
+    void reload();
+
+Q_SIGNALS:
+    // The fax as it was typed, with its documents, to go out again.
+    void sendAgain(const stored::Message &message);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void select(int row);
+    void deleteSelected();
+    void report();
+    int selectedRow() const;
+
+    SentFolder m_folder;
+    SentModel *m_model;
+    AttachmentList m_documents;
+    QTemporaryDir m_files; // the selected copy's documents, for their pictures
+    stored::Message m_selected;
+    QTableView *lstSent;
+    QPlainTextEdit *txtSentMessage;
+    AttachmentStrip *lstSentAttachments;
+    QPushButton *cmdSendAgain;
+    QPushButton *cmdReport;
+};
