@@ -103,7 +103,7 @@ void TestSentWindow::sendAgainAndReport()
     const QByteArray original = fileBytes(pdf);
     main()->attach({pdf});
     QTRY_COMPARE(shown(main(), "lblStatus"), QStringLiteral("1 document, 2 pages"));
-    fill(QStringLiteral("Jane Doe"), QStringLiteral("0123 456"), QStringLiteral("Contract"),
+    fill(QStringLiteral("Jane Doe"), QStringLiteral("0123 456"), QStringLiteral("Office affairs"),
          QStringLiteral("Signed.\nJoe"));
     send();
     QVERIFY(QFile::remove(pdf));
@@ -142,7 +142,7 @@ void TestSentWindow::sendAgainAndReport()
     for (const QString &expected :
          {QStringLiteral("Transmission report"), QStringLiteral("Quillon " QUILLON_VERSION),
           QStringLiteral("joe@example.org"), QStringLiteral("Jane Doe"), QStringLiteral("0123 456"),
-          QStringLiteral("Jane_Doe@0123456.tpc.example"), QStringLiteral("Contract"),
+          QStringLiteral("Jane_Doe@0123456.tpc.example"), QStringLiteral("Office affairs"),
           QStringLiteral("250 Message accepted for delivery"), QStringLiteral("contract.pdf, 2 pages"),
           sha.left(32)})
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text));
@@ -154,7 +154,7 @@ void TestSentWindow::sendAgainAndReport()
     QCOMPARE(shown(main(), "lblRecNum"), QString::number(count + 1));
     QCOMPARE(shown(main(), "txtTo"), QStringLiteral("Jane Doe"));
     QCOMPARE(shown(main(), "txtFax"), QStringLiteral("0123 456"));
-    QCOMPARE(shown(main(), "txtSubject"), QStringLiteral("Contract"));
+    QCOMPARE(shown(main(), "txtSubject"), QStringLiteral("Office affairs"));
     QCOMPARE(shown(main(), "txtMessage"), QStringLiteral("Signed.\nJoe"));
     QTRY_COMPARE(shown(main(), "lblStatus"), QStringLiteral("1 document, 2 pages"));
     QCOMPARE(m_server->messages().size(), 1); // nothing sent until Send

@@ -47,6 +47,9 @@ QString write(const QString &path, const stored::Message &message,
     const int margin = 200;
     const int width = writer.width() - 2 * margin;
     QFont font(QStringLiteral("DejaVu Sans"), 10);
+    // No ligatures: a subject or checksum copied out of the report must
+    // read as typed ("ff", not one "ﬀ" glyph).
+    font.setStyleStrategy(QFont::PreferNoShaping);
     p.setFont(font);
     const int line = p.fontMetrics().height() + 8;
     int y = margin;
