@@ -4,6 +4,11 @@
 
 #include <QUrl>
 
+QString Account::tokenKey() const
+{
+    return QStringLiteral("oauth2") + key().mid(4);
+}
+
 QString Account::key() const
 {
     ServerAddress server;

@@ -13,27 +13,47 @@ struct Account
     quint16 port = 0;
     QString defaultUser;
 
-    // What names the account in the keyring and in memory.
+    // What names the account's password in the keyring and in memory.
     QString key() const;
+    // What names its OAuth 2.0 refresh token there.
+    QString tokenKey() const;
 };
 
+// Who signs in, and with what: a password, or an OAuth 2.0 access token.
 struct SignIn
 {
     QString user;
     QString password;
+    QString token;
+    // The token was just given or refreshed: a refusal of it is final.
+    bool fresh = false;
+
+    bool isToken() const { return !token.isEmpty(); }
 };
 
-// Where the SMTP session gets a user name and password from before it
-// connects, and what it tells when the server refuses them.
+// A sign-in, or none and what the status line says instead ("Not sent: no
+// password given.").
+struct SignInResult
+{
+    std::optional<SignIn> signIn;
+    QString failure;
+};
+
+// Where the SMTP session gets a sign-in from, and what it tells when the
+// server refuses one.
 class CredentialSource
 {
 public:
     virtual ~CredentialSource() = default;
-    // Calls `done` with the sign-in, or with nothing when the user gave
-    // none; maybe before it returns, maybe later.
-    virtual void request(const Account &account,
-                         std::function<void(std::optional<SignIn>)> done) = 0;
-    // The server refused the sign-in: it is forgotten, so that the next
-    // Send asks again.
+    // A server that always wants a sign-in, as one that signs in with OAuth
+    // does, gets it before the connection: the user may take minutes in a
+    // browser. Others are asked only once the encrypted server offers AUTH.
+    virtual bool signInBeforeConnecting(const Account &) const { return false; }
+    // Calls `done` with the sign-in, or with none; maybe before it returns,
+    // maybe later.
+    virtual void request(const Account &account, std::function<void(SignInResult)> done) = 0;
+    // The server refused the sign-in: a password is forgotten, so that the
+    // next Send asks again; an access token is forgotten, so that the next
+    // sign-in gets a new one.
     virtual void refused(const Account &account) = 0;
 };

@@ -1,6 +1,11 @@
 #include "keyring.h"
 
+#include <QPointer>
+#include <QTimer>
+
 #include <qt6keychain/keychain.h>
+
+#include <memory>
 
 namespace {
 
@@ -16,6 +21,34 @@ template <typename JobType> JobType *newJob(const QString &key)
 }
 
 } // namespace
+
+void readWithin(Keyring &keyring, const QString &key, std::chrono::milliseconds wait,
+                QObject *context, std::function<void(Keyring::Result, QByteArray)> done)
+{
+    auto decided = std::make_shared<bool>(false);
+    QTimer::singleShot(wait, context, [decided, done] {
+        if (!std::exchange(*decided, true))
+            done(Keyring::Result::Unavailable, {});
+    });
+    QPointer<QObject> alive(context);
+    keyring.read(key, [alive, decided, done](Keyring::Result result, const QByteArray &secret) {
+        if (alive && !std::exchange(*decided, true))
+            done(result, secret);
+    });
+}
+
+QByteArray joinedSecret(const QString &user, const QString &secret)
+{
+    return user.toUtf8() + '\0' + secret.toUtf8();
+}
+
+std::optional<std::pair<QString, QString>> splitSecret(const QByteArray &joined)
+{
+    const qsizetype nul = joined.indexOf('\0');
+    if (nul < 0)
+        return std::nullopt;
+    return std::pair{QString::fromUtf8(joined.left(nul)), QString::fromUtf8(joined.mid(nul + 1))};
+}
 
 void DesktopKeyring::read(const QString &key, std::function<void(Result, QByteArray)> done)
 {

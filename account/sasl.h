@@ -25,8 +25,11 @@ public:
 
 namespace sasl {
 
-// PLAIN when the server offers it, else LOGIN; nothing when it offers
-// neither.
-std::unique_ptr<SaslMechanism> choose(const QStringList &offered, const SignIn &signIn);
+// For a password, PLAIN when the server offers it, else LOGIN; for an OAuth
+// 2.0 token, OAUTHBEARER (RFC 7628), else XOAUTH2. Nothing when the server
+// offers none of them. `host` and `port` are the server's, which
+// OAUTHBEARER names.
+std::unique_ptr<SaslMechanism> choose(const QStringList &offered, const SignIn &signIn,
+                                      const QString &host, quint16 port);
 
 } // namespace sasl

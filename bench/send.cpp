@@ -55,9 +55,9 @@ QString faxText()
 // A user who has given the password already.
 struct Known : CredentialSource
 {
-    void request(const Account &, std::function<void(std::optional<SignIn>)> done) override
+    void request(const Account &, std::function<void(SignInResult)> done) override
     {
-        done(SignIn{QStringLiteral("joe@example.org"), QStringLiteral("secret")});
+        done({SignIn{QStringLiteral("joe@example.org"), QStringLiteral("secret"), {}, false}, {}});
     }
     void refused(const Account &) override {}
 };

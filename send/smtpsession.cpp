@@ -5,18 +5,11 @@
 #include "serveraddress.h"
 #include "smtpsocket.h"
 #include "text.h"
-#include "transparency.h"
 #include "userinterface.h"
 
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
-
-// A file is read and encoded a piece at a time, and written while the
-// network holds less than a few pieces: memory stays flat, however large
-// the document.
-constexpr qint64 PieceSize = 256 * 1024;
-constexpr qint64 MaxQueued = 4 * PieceSize;
 
 // A "NNN-" line: the reply goes on after it.
 bool isContinuation(QStringView line)
@@ -67,25 +60,45 @@ void SmtpSession::send_mail(const QString &, const QString &, const QString &SMT
         return;
     }
     m_server = *server;
+    m_retried = false;
+    const Waiting before = m_waiting;
+    startExchange();
+    if (signInFirst())
+        return requestSignIn();
+    if (!connectToServer()) {
+        m_busy = false;
+        m_waiting = before;
+        strError = QStringLiteral("Cannot connect to SMTP server");
+    }
+}
+
+void SmtpSession::startExchange()
+{
     m_received.clear();
     m_lineStart = m_scanFrom = 0;
     m_capabilities = {};
     m_encrypted = false;
-    const quint64 exchange = ++m_exchange;
-    const Waiting before = m_waiting;
     m_busy = true;
+    ++m_exchange;
+}
+
+bool SmtpSession::signInFirst() const
+{
+    return m_credentials && m_server.security != ServerAddress::Security::Plain &&
+           m_credentials->signInBeforeConnecting(account());
+}
+
+bool SmtpSession::connectToServer()
+{
+    const quint64 exchange = m_exchange;
     m_waiting = Waiting::Greeting;
     const bool started = m_socket.connectToServer(m_server.host, m_server.port,
                                                   m_server.security == ServerAddress::Security::Tls);
     if (!running(exchange))
-        return; // the socket failed at once, and that outcome is reported
-    if (!started) {
-        m_busy = false;
-        m_waiting = before;
-        strError = QStringLiteral("Cannot connect to SMTP server");
-        return;
-    }
-    m_timer.start(m_timeouts.connect);
+        return true; // the socket failed at once, and that outcome is reported
+    if (started)
+        m_timer.start(m_timeouts.connect);
+    return started;
 }
 
 void SmtpSession::onConnected()
@@ -250,28 +263,6 @@ void SmtpSession::handleReply(const QString &reply)
     }
 }
 
-void SmtpSession::handleAuthReply(const QString &reply)
-{
-    const QStringView code = QStringView(reply).left(3);
-    if (code == u"235") {
-        m_signInDeadline.stop();
-        return sendEnvelope();
-    }
-    // A server that challenges again once the mechanism has had its last
-    // word would keep the sign-in going for ever.
-    if (code == u"334" && !m_sasl->exhausted()) {
-        const QStringView challenge = QStringView(reply).mid(4).trimmed();
-        send(m_sasl->answer(cp1252::encode(challenge)), Waiting::AuthReply);
-        return;
-    }
-    // A refusal of the user name or password (not a fault of the command,
-    // not a passing one) means the password must be asked for again.
-    const bool passwordRefused = code.startsWith(u'5') && !code.startsWith(u"50");
-    if (passwordRefused && m_credentials)
-        m_credentials->refused(account());
-    fail(reply);
-}
-
 void SmtpSession::sendHello(bool extended)
 {
     m_extendedHello = extended;
@@ -288,106 +279,11 @@ void SmtpSession::afterHello()
         return;
     }
     // Only an encrypted server that asks for a sign-in gets one: a relay
-    // that takes mail without needs no password.
+    // that takes mail without needs no password. An OAuth token was had
+    // before connecting.
     if (m_encrypted && m_credentials && m_capabilities.has(u"AUTH"))
-        return requestSignIn();
+        return m_signIn ? signIn() : requestSignIn();
     sendEnvelope();
-}
-
-// Servers wait minutes for the next command, long enough for the user to
-// type a password: the connection stays open meanwhile.
-void SmtpSession::requestSignIn()
-{
-    const quint64 exchange = m_exchange;
-    m_waiting = Waiting::SignIn;
-    m_timer.stop();
-    m_credentials->request(account(), [this, exchange](std::optional<SignIn> given) {
-        if (!running(exchange) || m_waiting != Waiting::SignIn)
-            return;
-        if (!given) {
-            // The user has decided: what the server does with the QUIT
-            // changes nothing.
-            m_busy = false;
-            m_socket.sendData(QByteArrayLiteral("QUIT\r\n"));
-            return end(QStringLiteral("Not sent: no password given."));
-        }
-        m_signIn = std::move(given);
-        m_timer.start(m_timeouts.reply);
-        signIn();
-    });
-}
-
-void SmtpSession::signIn()
-{
-    const QStringList offered = m_capabilities.authMechanisms();
-    m_sasl = sasl::choose(offered, *m_signIn);
-    if (!m_sasl)
-        return end(QStringLiteral("SMTP Error: the server offers no sign-in method Quillon "
-                                  "supports (") +
-                   offered.join(u' ') + u')');
-    m_signInDeadline.start(m_timeouts.signIn);
-    send(m_sasl->command(), Waiting::AuthReply);
-}
-
-// The message is made now, when it is known whether the server takes 8-bit
-// text and how large a message it takes.
-void SmtpSession::sendEnvelope()
-{
-    m_message =
-        mail::build(m_params, clientName(), m_capabilities.has(u"8BITMIME"), mail::Stamp::now());
-    const qint64 limit = m_capabilities.sizeLimit();
-    if (limit > 0 && m_message.size() > limit) {
-        end(QStringLiteral("SMTP Error: the message is larger than the server accepts (%1 bytes)")
-                .arg(limit));
-        return;
-    }
-    QString commands = QStringLiteral("MAIL FROM:<") + text::trim(m_params.sender) + u'>' +
-                       (m_message.eightBit ? QStringLiteral(" BODY=8BITMIME") : QString()) + crlf;
-    // With pipelining the three commands leave together and their replies
-    // are read in order: one wait for the server instead of three. The
-    // message and QUIT later go together too.
-    m_pipelined = m_capabilities.has(u"PIPELINING");
-    if (m_pipelined)
-        commands += QStringLiteral("RCPT TO:<") + text::trim(m_params.recipient) + u'>' + crlf +
-                    QStringLiteral("DATA") + crlf;
-    send(commands, Waiting::MailReply);
-}
-
-void SmtpSession::writeMessage()
-{
-    while (m_waiting == Waiting::Message && m_socket.bytesToWrite() < MaxQueued) {
-        const QByteArray piece = m_stream->read(PieceSize);
-        // Without the final "." the server drops what it has.
-        if (!m_stream->error().isEmpty())
-            return end(QStringLiteral("Not sent: ") + m_stream->error());
-        if (m_tapping)
-            m_tap->write(piece);
-        QByteArray wire = dotStuffed(piece, m_atLineStart);
-        if (!m_stream->atEnd()) {
-            if (!send(wire, Waiting::Message))
-                return;
-            continue;
-        }
-        // The message may be followed by QUIT in the same write: QUIT closes
-        // a pipelined group, and the message counts as sent only once its
-        // own reply has come.
-        wire += QByteArrayLiteral(".\r\n");
-        if (m_pipelined)
-            wire += QByteArrayLiteral("QUIT\r\n");
-        if (send(wire, Waiting::MessageReply))
-            m_timer.start(m_timeouts.dataReply);
-        return;
-    }
-    // Waiting for the network: it has a reply's time to take more.
-    if (m_busy && m_waiting == Waiting::Message)
-        m_timer.start(m_timeouts.reply);
-}
-
-QString SmtpSession::sentOk() const
-{
-    if (m_notKept.isEmpty())
-        return QStringLiteral("Sent OK.");
-    return QStringLiteral("Sent OK. (no copy kept: ") + m_notKept + u')';
 }
 
 bool SmtpSession::send(const QString &commands, Waiting next)

@@ -63,7 +63,8 @@ public:
         StartTlsReply = 7,
         Handshake = 8,
         AuthReply = 9,
-        SignIn = 10, // the user's sign-in, once the encrypted server asked for one
+        SignIn = 10, // the user's sign-in: before connecting for OAuth, else once the
+                     // encrypted server asks for one
         Message = 11, // the network to take more of the message
     };
 
@@ -102,6 +103,15 @@ Q_SIGNALS:
     void finished();
 
 private:
+    // A new connection: nothing the last one learned holds.
+    void startExchange();
+    // The sign-in comes before connecting: an OAuth server always wants one.
+    bool signInFirst() const;
+    // Starts the connection; false when it cannot even start.
+    bool connectToServer();
+    // The server refused a token that was not just given: once, a new one
+    // on a new connection.
+    void retryWithNewToken();
     void onConnected();
     void onEncrypted();
     void onClosedByPeer();
@@ -161,6 +171,7 @@ private:
     bool m_extendedHello = false; // EHLO, not HELO, is waiting for its reply
     bool m_pipelined = false;     // MAIL, RCPT and DATA went in one write, and so
                                   // will the message and QUIT
+    bool m_retried = false;       // a refused token was renewed once
     SmtpCapabilities m_capabilities;
     mail::Message m_message;
     std::unique_ptr<MessageStream> m_stream;

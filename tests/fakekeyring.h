@@ -46,11 +46,25 @@ public:
         lastKeyringAvailable = keyringAvailable;
         if (passwords.isEmpty())
             return std::nullopt;
-        return Answer{{user.isEmpty() ? account.defaultUser : user, passwords.takeFirst()},
-                      remember};
+        return Answer{
+            {user.isEmpty() ? account.defaultUser : user, passwords.takeFirst(), {}, false},
+            remember};
+    }
+    // The browser's sign-in, as `browser` plays it; none without one.
+    std::optional<TokenAnswer> askBrowser(const Account &account, const OAuthProvider &provider,
+                                          bool keyringAvailable, QString &failure) override
+    {
+        asked.append(account.tokenKey());
+        lastKeyringAvailable = keyringAvailable;
+        if (browser)
+            return browser(account, provider, failure);
+        failure = QStringLiteral("Not sent: no sign-in given.");
+        return std::nullopt;
     }
     void notRemembered(const Account &account) override { failedToRemember.append(account.key()); }
 
+    std::function<std::optional<TokenAnswer>(const Account &, const OAuthProvider &, QString &)>
+        browser;
     QStringList passwords;
     QString user;
     bool remember = true;

@@ -102,24 +102,31 @@ public:
     QStringList shown;
 };
 
-// Sign-ins as the test decides: at once, or when it calls answerNow().
+// Sign-ins as the test decides: at once, or when it calls answerNow();
+// before connecting when `beforeConnecting`, as for an OAuth server.
 class FakeCredentials : public CredentialSource
 {
 public:
-    void request(const Account &account, std::function<void(std::optional<SignIn>)> done) override
+    bool signInBeforeConnecting(const Account &) const override { return beforeConnecting; }
+    void request(const Account &account, std::function<void(SignInResult)> done) override
     {
         requests.append(account);
         if (later)
             pending = std::move(done);
         else
-            done(answer);
+            done(result());
     }
     void refused(const Account &account) override { refusals.append(account); }
-    void answerNow() { std::exchange(pending, nullptr)(answer); }
+    void answerNow() { std::exchange(pending, nullptr)(result()); }
+    SignInResult result() const
+    {
+        return {answer, answer ? QString() : QStringLiteral("Not sent: no password given.")};
+    }
 
-    std::optional<SignIn> answer = SignIn{QStringLiteral("joe"), QStringLiteral("secret")};
+    std::optional<SignIn> answer = SignIn{QStringLiteral("joe"), QStringLiteral("secret"), {}, false};
     bool later = false;
-    std::function<void(std::optional<SignIn>)> pending;
+    bool beforeConnecting = false;
+    std::function<void(SignInResult)> pending;
     QList<Account> requests;
     QList<Account> refusals;
 };

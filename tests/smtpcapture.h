@@ -50,6 +50,7 @@ public:
     }
 
     quint16 port = 0;
+    QString mailFilePath() const { return mailFile(); }
 
 private:
     QString mailFile() const { return m_dir.filePath(QStringLiteral("mail.jsonl")); }

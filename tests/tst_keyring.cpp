@@ -34,7 +34,7 @@ std::pair<Keyring::Result, QByteArray> readBack(Keyring &keyring, const QString 
 std::optional<SignIn> request(CredentialStore &store, const Account &account)
 {
     std::optional<std::optional<SignIn>> got;
-    store.request(account, [&got](std::optional<SignIn> s) { got.emplace(std::move(s)); });
+    store.request(account, [&got](SignInResult s) { got.emplace(std::move(s.signIn)); });
     if (!QTest::qWaitFor([&got] { return got.has_value(); }, 10000))
         qWarning("the keyring did not answer");
     return got.value_or(std::nullopt);

@@ -53,7 +53,7 @@ void TestNoKeyring::passwordLastsTheRun()
     user.start();
 
     std::optional<std::optional<SignIn>> got;
-    store.request(account, [&got](std::optional<SignIn> s) { got.emplace(std::move(s)); });
+    store.request(account, [&got](SignInResult s) { got.emplace(std::move(s.signIn)); });
     QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 10000);
     QVERIFY(!user.isActive());
     QCOMPARE(got->value().password, QStringLiteral("secret"));
@@ -63,7 +63,7 @@ void TestNoKeyring::passwordLastsTheRun()
 
     // The next Send asks nothing.
     got.reset();
-    store.request(account, [&got](std::optional<SignIn> s) { got.emplace(std::move(s)); });
+    store.request(account, [&got](SignInResult s) { got.emplace(std::move(s.signIn)); });
     QVERIFY(got.has_value());
     QCOMPARE(got->value().password, QStringLiteral("secret"));
 }

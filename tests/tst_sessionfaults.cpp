@@ -219,10 +219,10 @@ void TestSessionFaults::silentKeyringStillAsksTheUser()
     keyring.silent = true;
     ScriptedPrompt prompt;
     prompt.passwords = {QStringLiteral("typed")};
-    CredentialStore store(keyring, prompt, 100ms);
+    CredentialStore store(keyring, prompt, {}, 100ms);
     std::optional<SignIn> got;
     store.request({QStringLiteral("mail.example"), 465, QStringLiteral("joe@example.org")},
-                  [&got](std::optional<SignIn> s) { got = std::move(s); });
+                  [&got](SignInResult s) { got = std::move(s.signIn); });
     QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 2000);
     QCOMPARE(got->password, QStringLiteral("typed"));
     QVERIFY(!prompt.lastKeyringAvailable); // nothing can be remembered in it

@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+
+#include <cstdio>
 
 namespace {
 
@@ -220,10 +223,23 @@ std::optional<SignInPrompt::Answer> frmMain::ask(const Account &account, bool ke
     return window.answer();
 }
 
+std::optional<SignInPrompt::TokenAnswer> frmMain::askBrowser(const Account &account,
+                                                             const OAuthProvider &provider,
+                                                             bool keyringAvailable,
+                                                             QString &failure)
+{
+    frmSignIn window(account, provider, keyringAvailable,
+                     [](const QUrl &url) { return QDesktopServices::openUrl(url); }, this);
+    if (window.exec() == QDialog::Accepted)
+        return window.tokenAnswer();
+    failure = window.failure();
+    return std::nullopt;
+}
+
 void frmMain::notRemembered(const Account &account)
 {
     plaintext::warning(this, QStringLiteral("Quillon"),
-                       QStringLiteral("The keyring did not take the password for %1, so Quillon "
+                       QStringLiteral("The keyring did not take the sign-in for %1, so Quillon "
                                       "keeps it only until it ends.")
                            .arg(account.host));
 }
@@ -258,7 +274,13 @@ SmtpSession &frmMain::session()
         Winsock1 = new SslSmtpSocket({}, this);
         Winsock1->setObjectName(QStringLiteral("Winsock1"));
         m_keyring = std::make_unique<DesktopKeyring>();
-        m_credentials = std::make_unique<CredentialStore>(*m_keyring, *this);
+        // The OAuth sign-in table: built in, and an organisation's own.
+        QStringList problems;
+        const QList<OAuthProvider> providers =
+            oauthproviders::load(oauthproviders::iniFiles(m_qln.folder), problems);
+        for (const QString &problem : problems)
+            std::fprintf(stderr, "quillon: %s\n", qPrintable(problem));
+        m_credentials = std::make_unique<CredentialStore>(*m_keyring, *this, providers);
         m_session = std::make_unique<SmtpSession>(*Winsock1, m_qln.sendParams, m_qln.statusText,
                                                   *this, *this, m_timeouts);
         m_session->setCredentialSource(m_credentials.get());

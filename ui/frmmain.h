@@ -49,6 +49,8 @@ public:
     void exclamation(const QString &text, const QString &title) override;
     // SignInPrompt: the sign-in window, modal.
     std::optional<Answer> ask(const Account &account, bool keyringAvailable) override;
+    std::optional<TokenAnswer> askBrowser(const Account &account, const OAuthProvider &provider,
+                                          bool keyringAvailable, QString &failure) override;
     void notRemembered(const Account &account) override;
 
     // The settings window's fields, creating the window (hidden, loaded from

@@ -32,13 +32,7 @@ frmSignIn::frmSignIn(const Account &account, bool keyringAvailable, QWidget *par
     Label2 = named(new QLabel(QStringLiteral("Password")), "Label2");
     txtPassword = named(new QLineEdit, "txtPassword");
     txtPassword->setEchoMode(QLineEdit::Password);
-    chkRemember = named(new QCheckBox(QStringLiteral("Remember the password")), "chkRemember");
-    chkRemember->setChecked(keyringAvailable);
-    if (!keyringAvailable) {
-        chkRemember->setEnabled(false);
-        chkRemember->setText(
-            QStringLiteral("No keyring available: the password is kept until Quillon ends"));
-    }
+    addRemember(keyringAvailable, QStringLiteral("Remember the password"));
     auto *buttons = new QDialogButtonBox;
     cmdSend =
         named(buttons->addButton(QStringLiteral("Send"), QDialogButtonBox::AcceptRole), "cmdSend");
@@ -66,7 +60,83 @@ frmSignIn::frmSignIn(const Account &account, bool keyringAvailable, QWidget *par
     txtPassword->setFocus();
 }
 
+frmSignIn::frmSignIn(const Account &account, const OAuthProvider &provider,
+                     bool keyringAvailable, OAuthSignIn::Browser openBrowser, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmSignIn"));
+    setWindowTitle(QStringLiteral("Sign in"));
+    setModal(true);
+
+    const QString invitation =
+        QStringLiteral("Sign in to ") + account.host + QStringLiteral(" in your web browser.");
+    lblSignIn = named(new QLabel(invitation), "lblSignIn");
+    lblSignIn->setTextFormat(Qt::PlainText);
+    Label1 = named(new QLabel(QStringLiteral("User name")), "Label1");
+    txtUser = named(new QLineEdit(account.defaultUser), "txtUser");
+    addRemember(keyringAvailable, QStringLiteral("Remember the sign-in"));
+    auto *buttons = new QDialogButtonBox;
+    cmdBrowser = named(buttons->addButton(QStringLiteral("Open the browser"),
+                                          QDialogButtonBox::ActionRole),
+                       "cmdBrowser");
+    cmdCancel = named(buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole),
+                      "cmdCancel");
+    cmdBrowser->setDefault(true);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    m_oauth = new OAuthSignIn(provider, std::move(openBrowser), this);
+    connect(cmdBrowser, &QPushButton::clicked, this, [this] {
+        lblSignIn->setText(QStringLiteral("Waiting for your web browser\u2026"));
+        m_oauth->authorize(txtUser->text());
+    });
+    connect(m_oauth, &OAuthSignIn::granted, this, [this](const OAuthTokens &tokens) {
+        m_tokens = tokens;
+        accept();
+    });
+    connect(m_oauth, &OAuthSignIn::failed, this, [this](const QString &failure) {
+        m_failure = failure;
+        QDialog::reject();
+    });
+
+    auto *form = new QFormLayout;
+    form->addRow(Label1, txtUser);
+    form->addRow(chkRemember);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblSignIn);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    cmdBrowser->setFocus();
+}
+
+void frmSignIn::addRemember(bool keyringAvailable, const QString &caption)
+{
+    chkRemember = named(new QCheckBox(caption), "chkRemember");
+    chkRemember->setChecked(keyringAvailable);
+    if (!keyringAvailable) {
+        chkRemember->setEnabled(false);
+        chkRemember->setText(QStringLiteral("No keyring available: the %1 is kept until Quillon "
+                                            "ends")
+                                 .arg(txtPassword ? QStringLiteral("password")
+                                                  : QStringLiteral("sign-in")));
+    }
+}
+
+// Cancel, Escape or the frame: a sign-in under way is given up on.
+void frmSignIn::reject()
+{
+    if (m_failure.isEmpty())
+        m_failure = QStringLiteral("Not sent: no sign-in given.");
+    if (m_oauth)
+        m_oauth->cancel(); // closes the listener
+    QDialog::reject();
+}
+
 SignInPrompt::Answer frmSignIn::answer() const
 {
-    return {{txtUser->text(), txtPassword->text()}, chkRemember->isChecked()};
+    return {{txtUser->text(), txtPassword->text(), {}, false}, chkRemember->isChecked()};
+}
+
+SignInPrompt::TokenAnswer frmSignIn::tokenAnswer() const
+{
+    return {txtUser->text(), m_tokens, chkRemember->isChecked()};
 }
