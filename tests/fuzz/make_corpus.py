@@ -164,3 +164,20 @@ write(
         b"\x00\xff no header here",
     ],
 )
+
+# fuzz_oauth: the browser's redirects, token answers, oauth.ini files.
+write(
+    "fuzz_oauth",
+    [
+        b"GET /?code=abc&state=xyz HTTP/1.1\r\nHost: 127.0.0.1:40000\r\n\r\n",
+        b"GET /?error=access_denied&error_description=The+user+did+not&state=xyz HTTP/1.1\r\n\r\n",
+        b"GET /favicon.ico HTTP/1.1\r\n\r\n",
+        b'{"access_token":"at-1","token_type":"Bearer","expires_in":3600,"refresh_token":"rt-1"}',
+        b'{"error":"invalid_grant","error_description":"The refresh token was revoked"}',
+        b"[Contoso]\nhosts=smtp.contoso.example, smtp2.contoso.example\n"
+        b"authorization=https://login.contoso.example/authorize\n"
+        b"token=https://login.contoso.example/token\nclient_id=abc\nscope=smtp offline_access\n"
+        b"[Local]\nhosts=127.0.0.1\nauthorization=http://127.0.0.1:8080/a\n"
+        b"token=http://evil.example/t\nclient_id=x\nscope=s\n",
+    ],
+)
