@@ -71,7 +71,7 @@ void TestSentWindow::tableShowsEveryCopyNewestFirst()
         send();
     }
     QDir(path("Sent/cur")).mkpath(QStringLiteral("."));
-    writeBytes(path("Sent/cur/0.damaged:2,S"), QByteArray("\0\xff no header here", 19));
+    writeBytes(path("Sent/cur/0.damaged:2,S"), QByteArrayLiteral("\0\xff no header here"));
 
     frmSent *sent = openSent();
     QVERIFY(sent && sent->isVisible());
