@@ -1,9 +1,7 @@
 #pragma once
 
-#include "oauthproviders.h"
-#include "oauthredirect.h"
+#include "oauthflow.h"
 
-#include <QDateTime>
 #include <QObject>
 #include <QTimer>
 
@@ -11,21 +9,9 @@
 #include <functional>
 #include <memory>
 
-class QOAuth2AuthorizationCodeFlow;
-
-// What a sign-in gives: the access token and when it expires (kept in
-// memory only), and the refresh token that gets the next one.
-struct OAuthTokens
-{
-    QString access;
-    QString refresh;
-    QDateTime expires; // null when the provider did not say
-};
-
-// One OAuth 2.0 sign-in with a provider, by Qt's authorization code flow
-// (RFC 6749) with PKCE (RFC 7636, S256), for a native app (RFC 8252): the
-// system's browser shows the provider's page and comes back to a listener
-// on 127.0.0.1. Or the refresh of an access token.
+// One OAuth 2.0 sign-in with a provider in the system's web browser, or the
+// refresh of an access token: the flow from the module, the time limit and
+// what the status line says when no token comes.
 class OAuthSignIn : public QObject
 {
     Q_OBJECT
@@ -52,16 +38,13 @@ Q_SIGNALS:
     void failed(const QString &failure, bool signInAgain);
 
 private:
-    void start();
+    bool start();
     void stop();
     void fail(const QString &failure, bool signInAgain = false);
 
     OAuthProvider m_provider;
     Browser m_openBrowser;
-    std::unique_ptr<QOAuth2AuthorizationCodeFlow> m_flow;
-    OAuthRedirectHandler m_redirect;
+    std::unique_ptr<OAuthFlow> m_flow;
     QTimer m_deadline;
-    QByteArray m_verifier;
-    QString m_loginHint;
     bool m_refreshing = false;
 };

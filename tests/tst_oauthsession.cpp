@@ -128,6 +128,7 @@ void TestOAuthSession::noSignInWithinTheLimit()
                        });
     QSignalSpy failed(&signIn, &OAuthSignIn::failed);
     signIn.authorize(QStringLiteral("joe@example.org"), 300ms);
+    QTRY_VERIFY(!opened.isEmpty());
     const QUrlQuery asked(opened);
     QCOMPARE(asked.queryItemValue(QStringLiteral("code_challenge_method")), QStringLiteral("S256"));
     const QUrl redirect(asked.queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded));
