@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
+
 #ifndef QUILLON_MICROSOFT_CLIENT_ID
 #define QUILLON_MICROSOFT_CLIENT_ID ""
 #endif
@@ -18,9 +20,10 @@ namespace oauthproviders {
 
 namespace {
 
+// Microsoft and Google, with the client ids the build was given, if any.
 QList<OAuthProvider> builtIn()
 {
-    const QList<OAuthProvider> all = {
+    return {
         {QStringLiteral("Microsoft"),
          {QStringLiteral("smtp.office365.com"), QStringLiteral("smtp-mail.outlook.com")},
          QUrl(QStringLiteral("https://login.microsoftonline.com/common/oauth2/v2.0/authorize")),
@@ -34,12 +37,39 @@ QList<OAuthProvider> builtIn()
          QStringLiteral(QUILLON_GOOGLE_CLIENT_ID), QStringLiteral(QUILLON_GOOGLE_CLIENT_SECRET),
          QStringLiteral("https://mail.google.com/")},
     };
-    QList<OAuthProvider> usable;
-    for (const OAuthProvider &p : all) {
-        if (!p.clientId.isEmpty())
-            usable.append(p);
+}
+
+const OAuthProvider *named(const QList<OAuthProvider> &providers, const QString &name)
+{
+    const auto found = std::find_if(providers.cbegin(), providers.cend(), [&](const auto &p) {
+        return p.name.compare(name, Qt::CaseInsensitive) == 0;
+    });
+    return found == providers.cend() ? nullptr : &*found;
+}
+
+// The group's keys over `base`; a key left out keeps the base's value.
+OAuthProvider read(QSettings &ini, OAuthProvider base)
+{
+    auto text = [&](const char *key, QString &field) {
+        if (ini.contains(QLatin1StringView(key)))
+            field = ini.value(QLatin1StringView(key)).toString().trimmed();
+    };
+    auto url = [&](const char *key, QUrl &field) {
+        if (ini.contains(QLatin1StringView(key)))
+            field = QUrl(ini.value(QLatin1StringView(key)).toString().trimmed());
+    };
+    if (ini.contains(QStringLiteral("hosts"))) {
+        base.hosts.clear();
+        for (const QString &h : ini.value(QStringLiteral("hosts")).toStringList())
+            if (!h.trimmed().isEmpty())
+                base.hosts.append(h.trimmed().toLower());
     }
-    return usable;
+    url("authorization", base.authorization);
+    url("token", base.token);
+    text("client_id", base.clientId);
+    text("client_secret", base.clientSecret);
+    text("scope", base.scope);
+    return base;
 }
 
 bool isLoopback(const QString &host)
@@ -92,45 +122,35 @@ QString problem(const OAuthProvider &p)
 
 QList<OAuthProvider> load(const QStringList &iniFiles, QStringList &problems)
 {
-    QList<OAuthProvider> fromFiles;
+    const QList<OAuthProvider> builtIns = builtIn();
+    QList<OAuthProvider> table;
     for (const QString &file : iniFiles) {
         if (!QFileInfo(file).isFile())
             continue;
         QSettings ini(file, QSettings::IniFormat);
         for (const QString &group : ini.childGroups()) {
-            const bool known = std::any_of(fromFiles.cbegin(), fromFiles.cend(), [&](const auto &p) {
-                return p.name.compare(group, Qt::CaseInsensitive) == 0;
-            });
-            if (known)
+            if (named(table, group))
                 continue;
+            // A group named as a built-in entry starts from it: an
+            // organisation's own client id may be all it says.
+            const OAuthProvider *builtIn = named(builtIns, group);
+            OAuthProvider base = builtIn ? *builtIn : OAuthProvider{};
+            base.name = group;
             ini.beginGroup(group);
-            QStringList hosts;
-            for (const QString &h : ini.value(QStringLiteral("hosts")).toStringList())
-                if (!h.trimmed().isEmpty())
-                    hosts.append(h.trimmed().toLower());
-            const OAuthProvider p{group,
-                                  hosts,
-                                  QUrl(ini.value(QStringLiteral("authorization")).toString()),
-                                  QUrl(ini.value(QStringLiteral("token")).toString()),
-                                  ini.value(QStringLiteral("client_id")).toString().trimmed(),
-                                  ini.value(QStringLiteral("client_secret")).toString().trimmed(),
-                                  ini.value(QStringLiteral("scope")).toString().trimmed()};
+            const OAuthProvider p = read(ini, base);
             ini.endGroup();
             if (const QString why = problem(p); !why.isEmpty())
                 problems.append(QStringLiteral("%1: [%2] is ignored: %3")
                                     .arg(QDir::toNativeSeparators(file), group, why));
             else
-                fromFiles.append(p);
+                table.append(p);
         }
     }
-    for (const OAuthProvider &p : builtIn()) {
-        const bool overridden = std::any_of(fromFiles.cbegin(), fromFiles.cend(), [&](const auto &f) {
-            return f.name.compare(p.name, Qt::CaseInsensitive) == 0;
-        });
-        if (!overridden)
-            fromFiles.append(p);
+    for (const OAuthProvider &p : builtIns) {
+        if (!p.clientId.isEmpty() && !named(table, p.name))
+            table.append(p);
     }
-    return fromFiles;
+    return table;
 }
 
 std::optional<OAuthProvider> forHost(const QList<OAuthProvider> &providers, const QString &host)

@@ -31,9 +31,10 @@ QStringList iniFiles(const QString &dataFolder);
 
 // The built-in entries with a client id, and those of `iniFiles`: one
 // group a provider, keys hosts (comma-separated), authorization, token,
-// client_id, client_secret (optional) and scope. The first file naming a
-// provider decides it, over a built-in entry of the same name. A broken
-// entry is left out and named in `problems`.
+// client_id, client_secret (optional) and scope. The first file with a
+// usable entry for a provider decides it, over a built-in entry of the same name, whose values
+// fill the keys it leaves out. A broken entry is left out and named in
+// `problems`.
 QList<OAuthProvider> load(const QStringList &iniFiles, QStringList &problems);
 
 // Empty, or why the entry cannot be used: endpoints must be https, but on
