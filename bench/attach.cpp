@@ -6,12 +6,12 @@
 // attaches a 200-page PDF the way the window does and prints the longest
 // time the event loop was held up meanwhile.
 
+#include "benchkit.h"
 #include "attachmentlist.h"
 #include "message.h"
 #include "sendparams.h"
 #include "smtpsession.h"
 #include "sslsmtpsocket.h"
-#include "userinterface.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
@@ -36,13 +36,6 @@
 #endif
 
 namespace {
-
-struct Quiet : StatusLine, MessageBox
-{
-    void setStatus(const QString &t) override { last = t; }
-    void exclamation(const QString &text, const QString &) override { last = text; }
-    QString last;
-};
 
 // `pages` pages, each a line of text and, with `noisy`, a random picture
 // that no compression shrinks.
@@ -93,15 +86,6 @@ void resetPeak()
     QFile clear(QStringLiteral("/proc/self/clear_refs"));
     if (clear.open(QIODevice::WriteOnly))
         clear.write("5");
-}
-
-std::optional<QByteArray> lineFrom(QProcess &p)
-{
-    while (!p.canReadLine()) {
-        if (!p.waitForReadyRead(60000))
-            return std::nullopt;
-    }
-    return p.readLine().trimmed();
 }
 
 Enclosure enclosureOf(const QString &path)

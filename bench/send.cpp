@@ -9,12 +9,12 @@
 // Prints each client's median and slowest time per message, the ratio of
 // the medians, and how often each client waited for the server per message.
 
+#include "benchkit.h"
 #include "credentials.h"
 #include "message.h"
 #include "sendparams.h"
 #include "smtpsession.h"
 #include "sslsmtpsocket.h"
-#include "userinterface.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -34,13 +34,6 @@
 #endif
 
 namespace {
-
-struct Quiet : StatusLine, MessageBox
-{
-    void setStatus(const QString &t) override { last = t; }
-    void exclamation(const QString &text, const QString &) override { last = text; }
-    QString last;
-};
 
 QString faxText()
 {
@@ -87,16 +80,6 @@ struct Client
 
     double median() const { return ms[ms.size() / 2]; }
 };
-
-// One line the process printed, waiting up to 30 s for it.
-std::optional<QByteArray> lineFrom(QProcess &p)
-{
-    while (!p.canReadLine()) {
-        if (!p.waitForReadyRead(30000))
-            return std::nullopt;
-    }
-    return p.readLine().trimmed();
-}
 
 // The sink's count of waits for the connection that just ended.
 bool readWaits(QProcess &sink, Client &client)

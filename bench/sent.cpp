@@ -5,13 +5,13 @@
 // 10 ms a round trip, against the same Send keeping none, interleaved
 // (target <= 5 %).
 
+#include "benchkit.h"
 #include "frmsent.h"
 #include "message.h"
 #include "messagestream.h"
 #include "sentcopy.h"
 #include "smtpsession.h"
 #include "sslsmtpsocket.h"
-#include "userinterface.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,21 +32,6 @@
 #endif
 
 namespace {
-
-struct Quiet : StatusLine, MessageBox
-{
-    void setStatus(const QString &) override {}
-    void exclamation(const QString &, const QString &) override {}
-};
-
-std::optional<QByteArray> lineFrom(QProcess &p)
-{
-    while (!p.canReadLine()) {
-        if (!p.waitForReadyRead(120000))
-            return std::nullopt;
-    }
-    return p.readLine().trimmed();
-}
 
 // 10,000 copies as Quillon keeps them, each with its own subject and the
 // same 100 KB document.
