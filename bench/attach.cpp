@@ -9,6 +9,7 @@
 #include "benchkit.h"
 #include "attachmentlist.h"
 #include "message.h"
+#include "procmemory.h"
 #include "sendparams.h"
 #include "smtpsession.h"
 #include "sslsmtpsocket.h"
@@ -66,26 +67,6 @@ QString makePdfOfSize(const QString &path, qint64 bytes)
 {
     const qint64 twoPages = QFileInfo(makePdf(path, 2, true)).size();
     return makePdf(path, int(bytes / (twoPages / 2)) + 1, true);
-}
-
-long statusKiB(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLong();
-    }
-    return 0;
-}
-
-// From now on VmHWM counts anew.
-void resetPeak()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
 }
 
 Enclosure enclosureOf(const QString &path)

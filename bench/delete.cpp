@@ -5,6 +5,7 @@
 
 #include "faxstore.h"
 #include "fields.h"
+#include "procmemory.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,27 +28,6 @@ public:
     void setText(DocField, const QString &) override {}
     void showRecNum(qint16) override {}
 };
-
-long statusKiB(const char *key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
-// Resets the peak resident size to the current one, so that building the
-// test store does not count.
-void resetPeak()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
 
 bool buildStore(const QString &path)
 {
