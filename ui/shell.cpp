@@ -9,6 +9,8 @@
 #include <QProxyStyle>
 #include <QUrl>
 
+#include <malloc.h>
+
 namespace {
 
 // Qt finds the reader of a picture it ships by asking every image plugin
@@ -46,6 +48,12 @@ void Shell::prepareApplication()
     // before the main window opens, and the program ends on its own terms.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new NoOverflowPicture);
+    // A record's message is shown with its pad spaces, and laying out those
+    // 10,000 characters takes a 345 KB buffer for a moment. Left alone,
+    // glibc would then raise the size from which blocks get pages of their
+    // own and keep buffers like it in the heap, half a megabyte held for as
+    // long as Quillon runs; at a fixed threshold they go back at once.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     // The window icon, in the sizes window systems ask for: PNG pictures
     // read as PNG, so that neither an SVG renderer nor the search through
     // the image plugins is needed at start.
