@@ -38,9 +38,10 @@ struct RealSender
         sendCommand(doc, settings, status, params, statusText, session, attachments);
         if (!statusText.isEmpty())
             return statusText;
-        return finished.wait(10000) ? status.text : QStringLiteral("<no outcome>");
+        return finished.wait(waitMs) ? status.text : QStringLiteral("<no outcome>");
     }
 
+    int waitMs = 10000; // for the session's outcome
     FakeDocument doc;
     FakeSettings settings;
     FakeStatus status;

@@ -5,14 +5,11 @@
 #include "keyring.h"
 #include "oauthserver.h"
 #include "privatebus.h"
-#include "sendcommand.h"
+#include "realsender.h"
 #include "smtpcapture.h"
-#include "smtpsession.h"
-#include "sslsmtpsocket.h"
 #include "windowdriver.h"
 
 #include <QDesktopServices>
-#include <QSignalSpy>
 
 #ifndef MAKE_CERTS_SCRIPT
 #error MAKE_CERTS_SCRIPT must name tests/make_certs.sh
@@ -88,35 +85,20 @@ private:
     struct Run
     {
         Run(const QList<QSslCertificate> &issuers, const QList<OAuthProvider> &providers)
-            : socket(issuers), store(keyring, user, providers)
+            : store(keyring, user, providers), sender(issuers)
         {
-            session.setCredentialSource(&store);
-            settings.setText(SettingsField::Email, QStringLiteral("joe@example.org"));
+            sender.session.setCredentialSource(&store);
+            sender.waitMs = 60000; // the browser takes its time
         }
         QString send(const QString &server)
         {
-            settings.setText(SettingsField::SmtpServer, server);
-            doc.setText(DocField::To, QStringLiteral("jane@example.org"));
-            doc.setText(DocField::Subject, QStringLiteral("Contract"));
-            doc.setText(DocField::Message, QStringLiteral("Signed."));
-            QSignalSpy finished(&session, &SmtpSession::finished);
-            statusText.clear();
-            sendCommand(doc, settings, status, params, statusText, session);
-            if (!statusText.isEmpty())
-                return statusText;
-            return finished.wait(60000) ? status.text : QStringLiteral("<no outcome>");
+            return sender.send(server, QStringLiteral("jane@example.org"), {},
+                               QStringLiteral("Contract"), QStringLiteral("Signed."));
         }
         DesktopKeyring keyring;
         BrowserUser user;
-        SslSmtpSocket socket;
         CredentialStore store;
-        FakeDocument doc;
-        FakeSettings settings;
-        FakeStatus status;
-        FakeMessageBox box;
-        SendParams params;
-        QString statusText;
-        SmtpSession session{socket, params, statusText, status, box};
+        RealSender sender;
     };
     QList<QJsonObject> authLog() const;
     QString server() const { return QStringLiteral("starttls://127.0.0.1:%1").arg(m_smtp->port); }
