@@ -1,6 +1,6 @@
-#include "credentials.h"
+#include "account/credentials.h"
 
-#include "serveraddress.h"
+#include "account/serveraddress.h"
 
 #include <QUrl>
 

@@ -1,6 +1,6 @@
-#include "credentialstore.h"
+#include "account/credentialstore.h"
 
-#include "tokenstore.h"
+#include "account/tokenstore.h"
 
 CredentialStore::CredentialStore(Keyring &keyring, SignInPrompt &prompt,
                                  QList<OAuthProvider> providers,

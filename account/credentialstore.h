@@ -1,9 +1,9 @@
 #pragma once
 
-#include "credentials.h"
-#include "keyring.h"
-#include "oauthproviders.h"
-#include "oauthsignin.h"
+#include "account/credentials.h"
+#include "account/keyring.h"
+#include "account/oauthproviders.h"
+#include "account/oauthsignin.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "keyring.h"
+#include "account/keyring.h"
 
 #include <QPointer>
 #include <QTimer>

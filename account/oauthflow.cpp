@@ -1,4 +1,4 @@
-#include "oauthflow.h"
+#include "account/oauthflow.h"
 
 #include <QCoreApplication>
 #include <QDir>

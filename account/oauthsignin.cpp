@@ -1,4 +1,4 @@
-#include "oauthsignin.h"
+#include "account/oauthsignin.h"
 
 #include <QRandomGenerator>
 

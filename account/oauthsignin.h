@@ -1,6 +1,6 @@
 #pragma once
 
-#include "oauthflow.h"
+#include "account/oauthflow.h"
 
 #include <QObject>
 #include <QTimer>

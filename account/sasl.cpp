@@ -1,4 +1,4 @@
-#include "sasl.h"
+#include "account/sasl.h"
 
 namespace {
 

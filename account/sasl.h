@@ -1,6 +1,6 @@
 #pragma once
 
-#include "credentials.h"
+#include "account/credentials.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "serveraddress.h"
+#include "account/serveraddress.h"
 
 #include <QHostAddress>
 

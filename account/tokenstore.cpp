@@ -1,6 +1,6 @@
-#include "tokenstore.h"
+#include "account/tokenstore.h"
 
-#include "credentialstore.h"
+#include "account/credentialstore.h"
 
 TokenStore::TokenStore(Keyring &keyring, SignInPrompt &prompt,
                        std::chrono::milliseconds keyringWait)

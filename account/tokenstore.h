@@ -1,8 +1,8 @@
 #pragma once
 
-#include "credentials.h"
-#include "keyring.h"
-#include "oauthsignin.h"
+#include "account/credentials.h"
+#include "account/keyring.h"
+#include "account/oauthsignin.h"
 
 #include <QHash>
 #include <QObject>

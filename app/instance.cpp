@@ -1,4 +1,4 @@
-#include "instance.h"
+#include "app/instance.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>

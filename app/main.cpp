@@ -1,7 +1,7 @@
-#include "datafolder.h"
-#include "instance.h"
-#include "plaintext.h"
-#include "shell.h"
+#include "app/datafolder.h"
+#include "app/instance.h"
+#include "ui/plaintext.h"
+#include "ui/shell.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -7,12 +7,12 @@
 // time the event loop was held up meanwhile.
 
 #include "benchkit.h"
-#include "attachmentlist.h"
-#include "message.h"
+#include "documents/attachmentlist.h"
+#include "mail/message.h"
+#include "mail/outgoing.h"
 #include "procmemory.h"
-#include "sendparams.h"
-#include "smtpsession.h"
-#include "sslsmtpsocket.h"
+#include "smtp/session.h"
+#include "smtp/sslsocket.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
@@ -92,16 +92,18 @@ bool sendBoth(const QString &pdf, int count, QList<double> &ours, QList<double> 
     if (!port || !python.waitForStarted())
         return false;
 
-    const SendParams params{QStringLiteral("5551234@fax1.example"),
+    const mail::Outgoing params{QStringLiteral("5551234@fax1.example"),
                             QStringLiteral("joe@example.org"), QStringLiteral("Benchmark"),
-                            QStringLiteral("The contract, signed."), QString(),
+                            QStringLiteral("The contract, signed."),
                             {enclosureOf(pdf)}};
     QString statusText;
-    Quiet ui;
     SslSmtpSocket socket;
-    SmtpSession session(socket, params, statusText, ui, ui);
+    SmtpSession session(socket);
     QEventLoop loop;
-    QObject::connect(&session, &SmtpSession::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&session, &SmtpSession::finished, &loop, [&](const QString &outcome) {
+        statusText = outcome;
+        loop.quit();
+    });
     const QString server = QStringLiteral("127.0.0.1:") + QString::fromLatin1(*port);
 
     // What making the documents left in the allocator goes back first, so
@@ -112,9 +114,9 @@ bool sendBoth(const QString &pdf, int count, QList<double> &ours, QList<double> 
     for (int i = 0; i < count; ++i) {
         QElapsedTimer t;
         t.start();
-        statusText.clear();
-        session.send_mail({}, {}, server, {}, {}, statusText);
-        loop.exec();
+        statusText = QStringLiteral("Cannot connect to SMTP server");
+        if (session.start({server, params}))
+            loop.exec();
         ours.append(t.nsecsElapsed() / 1e6);
         if (statusText != QStringLiteral("Sent OK.") || !lineFrom(sink)) {
             std::fprintf(stderr, "send %d failed: %s\n", i, qPrintable(statusText));

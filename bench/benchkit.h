@@ -1,20 +1,12 @@
 #pragma once
 
-#include "userinterface.h"
 
 #include <QProcess>
 
 #include <optional>
 
-// What the send benchmarks share: a session's window that shows nothing,
-// and a line from a helper process (the sink, smtplib).
-
-struct Quiet : StatusLine, MessageBox
-{
-    void setStatus(const QString &t) override { last = t; }
-    void exclamation(const QString &text, const QString &) override { last = text; }
-    QString last;
-};
+// What the send benchmarks share: a line from a helper process (the sink,
+// smtplib).
 
 // The next line `p` writes, or nothing when none comes within two minutes.
 inline std::optional<QByteArray> lineFrom(QProcess &p)

@@ -3,9 +3,9 @@
 // the peak memory above the idle process, and the time of Next and Save at
 // the last record.
 
-#include "faxstore.h"
-#include "fields.h"
 #include "procmemory.h"
+#include "store/faxstore.h"
+#include "store/fields.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -9,12 +9,12 @@
 // Prints each client's median and slowest time per message, the ratio of
 // the medians, and how often each client waited for the server per message.
 
+#include "account/credentials.h"
 #include "benchkit.h"
-#include "credentials.h"
-#include "message.h"
-#include "sendparams.h"
-#include "smtpsession.h"
-#include "sslsmtpsocket.h"
+#include "mail/message.h"
+#include "mail/outgoing.h"
+#include "smtp/session.h"
+#include "smtp/sslsocket.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -91,7 +91,7 @@ bool readWaits(QProcess &sink, Client &client)
     return true;
 }
 
-bool run(const Case &c, const SendParams &params, const QString &messageFile,
+bool run(const Case &c, const mail::Outgoing &params, const QString &messageFile,
          const Certificates &certs, Client &ours, Client &theirs)
 {
     QStringList sinkArgs = {QStringLiteral("--delay"), QString::number(c.delay)};
@@ -117,14 +117,16 @@ bool run(const Case &c, const SendParams &params, const QString &messageFile,
     }
 
     QString statusText;
-    Quiet ui;
     SslSmtpSocket socket(c.signIn ? QSslCertificate::fromPath(certs.file("ca.pem"))
                                   : QList<QSslCertificate>());
-    SmtpSession session(socket, params, statusText, ui, ui);
+    SmtpSession session(socket);
     Known known;
     session.setCredentialSource(&known);
     QEventLoop loop;
-    QObject::connect(&session, &SmtpSession::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&session, &SmtpSession::finished, &loop, [&](const QString &outcome) {
+        statusText = outcome;
+        loop.quit();
+    });
     const QString server =
         (c.signIn ? QStringLiteral("starttls://127.0.0.1:") : QStringLiteral("127.0.0.1:")) +
         QString::fromLatin1(*port);
@@ -133,9 +135,9 @@ bool run(const Case &c, const SendParams &params, const QString &messageFile,
     for (int i = 0; i < c.count; ++i) {
         QElapsedTimer t;
         t.start();
-        statusText.clear();
-        session.send_mail({}, {}, server, {}, {}, statusText);
-        loop.exec();
+        statusText = QStringLiteral("Cannot connect to SMTP server");
+        if (session.start({server, params}))
+            loop.exec();
         ours.ms.append(t.nsecsElapsed() / 1e6);
         if (statusText != QStringLiteral("Sent OK.") || !readWaits(sink, ours)) {
             std::fprintf(stderr, "send %d failed: %s\n", i, qPrintable(statusText));
@@ -161,9 +163,9 @@ bool run(const Case &c, const SendParams &params, const QString &messageFile,
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const SendParams params{QStringLiteral("5551234@fax1.example"),
+    const mail::Outgoing params{QStringLiteral("5551234@fax1.example"),
                             QStringLiteral("joe@example.org"), QStringLiteral("Benchmark"),
-                            faxText(), QString(), {}};
+                            faxText(), {}};
 
     // smtplib sends the message the session builds, byte for byte.
     QTemporaryDir dir;

@@ -6,12 +6,12 @@
 // (target <= 5 %).
 
 #include "benchkit.h"
-#include "frmsent.h"
-#include "message.h"
-#include "messagestream.h"
-#include "sentcopy.h"
-#include "smtpsession.h"
-#include "sslsmtpsocket.h"
+#include "mail/message.h"
+#include "mail/messagestream.h"
+#include "sent/sentcopy.h"
+#include "smtp/session.h"
+#include "smtp/sslsocket.h"
+#include "ui/frmsent.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,10 +52,10 @@ bool fill(const SentFolder &folder, int count)
     const Enclosure document{pdf, QStringLiteral("scan.pdf"), "application/pdf", bytes.size(),
                              {}, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256)};
     for (int i = 0; i < count; ++i) {
-        const SendParams params{QStringLiteral("5551234@fax1.example"),
-                                QStringLiteral("joe@example.org"),
-                                QStringLiteral("Invoice %1").arg(i), QStringLiteral("Attached."),
-                                QString(), {document}};
+        const mail::Outgoing params{QStringLiteral("5551234@fax1.example"),
+                                    QStringLiteral("joe@example.org"),
+                                    QStringLiteral("Invoice %1").arg(i), QStringLiteral("Attached."),
+                                    {document}};
         const mail::Message m = mail::build(params, QStringLiteral("client.example"), true,
                                             mail::Stamp::now());
         MessageStream stream(m);
@@ -122,18 +122,20 @@ bool keepingCost(const QString &dataFolder, int count, double &with, double &wit
     QString lines;
     for (int i = 0; i < 200; ++i)
         lines += QStringLiteral("Line %1 of the benchmark fax, padded out to fifty\r\n").arg(i);
-    const SendParams params{QStringLiteral("5551234@fax1.example"),
+    const mail::Outgoing params{QStringLiteral("5551234@fax1.example"),
                             QStringLiteral("joe@example.org"), QStringLiteral("Benchmark"),
-                            lines, QString(), {}};
+                            lines, {}};
     QString statusText;
-    Quiet ui;
     SslSmtpSocket socket;
-    SmtpSession session(socket, params, statusText, ui, ui);
+    SmtpSession session(socket);
     SentFolder folder(dataFolder);
     SentCopy copy(folder);
     copy.expect({QStringLiteral("Jane Doe"), QStringLiteral("555 1234"), QStringLiteral("Fax1"), 0});
     QEventLoop loop;
-    QObject::connect(&session, &SmtpSession::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&session, &SmtpSession::finished, &loop, [&](const QString &outcome) {
+        statusText = outcome;
+        loop.quit();
+    });
     QList<double> kept;
     QList<double> plain;
     for (int i = 0; i < 2 * count; ++i) {
@@ -141,10 +143,9 @@ bool keepingCost(const QString &dataFolder, int count, double &with, double &wit
         session.setMessageTap(keep ? &copy : nullptr);
         QElapsedTimer t;
         t.start();
-        statusText.clear();
-        session.send_mail({}, {}, QStringLiteral("127.0.0.1:") + QString::fromLatin1(*port), {},
-                          {}, statusText);
-        loop.exec();
+        statusText = QStringLiteral("Cannot connect to SMTP server");
+        if (session.start({QStringLiteral("127.0.0.1:") + QString::fromLatin1(*port), params}))
+            loop.exec();
         (keep ? kept : plain).append(t.nsecsElapsed() / 1e6);
         if (statusText != QStringLiteral("Sent OK.") || !lineFrom(sink)) {
             std::fprintf(stderr, "send failed: %s\n", qPrintable(statusText));

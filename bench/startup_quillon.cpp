@@ -1,10 +1,10 @@
 // Quillon as main() starts it, but on the folder given as the argument, and
 // saying when its first window is on screen.
 
-#include "frmmain.h"
-#include "instance.h"
-#include "shell.h"
+#include "app/instance.h"
 #include "shownprobe.h"
+#include "ui/frmmain.h"
+#include "ui/shell.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "attachmentlist.h"
+#include "documents/attachmentlist.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document.h"
+#include "documents/document.h"
 
 #include <QAbstractListModel>
 #include <QMap>

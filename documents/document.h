@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kind.h"
+#include "documents/kind.h"
 
 #include <QDateTime>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "kind.h"
+#include "documents/kind.h"
 
 namespace documents {
 

@@ -1,4 +1,4 @@
-#include "pagemodel.h"
+#include "documents/pagemodel.h"
 
 PageModel::PageModel(const documents::Document &document, int width, QObject *parent)
     : QAbstractListModel(parent), m_document(document), m_width(width)

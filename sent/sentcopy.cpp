@@ -1,6 +1,8 @@
-#include "sentcopy.h"
+#include "sent/sentcopy.h"
 
-#include "message.h"
+#include "mime/date.h"
+#include "mime/headerfields.h"
+#include "mime/lines.h"
 
 #include <QDir>
 
@@ -99,19 +101,22 @@ QByteArray SentCopy::traceFields(const TypedFax &typed, const QDateTime &sent,
 {
     // The reply's lines as the field's folded lines, printable ASCII only.
     QByteArray replyField = "X-Quillon-Reply:";
-    for (const QString &line : reply.split(u'\n', Qt::SkipEmptyParts)) {
+    mime::forEachLine(QStringView(reply), [&](const mime::Line<QStringView> &line) {
+        if (line.text.isEmpty())
+            return true;
         QByteArray clean;
-        for (QChar c : line.trimmed().left(900))
+        for (QChar c : line.text.trimmed().left(900))
             clean += c.unicode() >= 0x20 && c.unicode() < 0x7f ? char(c.unicode()) : '?';
         replyField += (replyField.endsWith(':') ? " " : "\r\n ") + clean;
-    }
-    QByteArray fields = mail::headerField("X-Quillon-Sent", mail::dateHeader(sent)) +
-                        mail::headerField("X-Quillon-Server", server + QStringLiteral(", ") + protection) +
-                        replyField + "\r\n" + mail::headerField("X-Quillon-Name", typed.name);
+        return true;
+    });
+    QByteArray fields = mime::headerField("X-Quillon-Sent", mime::dateField(sent)) +
+                        mime::headerField("X-Quillon-Server", server + QStringLiteral(", ") + protection) +
+                        replyField + mime::crlf + mime::headerField("X-Quillon-Name", typed.name);
     if (!typed.fax.isEmpty())
-        fields += mail::headerField("X-Quillon-Fax", typed.fax) +
-                  mail::headerField("X-Quillon-Provider", typed.provider);
+        fields += mime::headerField("X-Quillon-Fax", typed.fax) +
+                  mime::headerField("X-Quillon-Provider", typed.provider);
     if (typed.pages > 0)
-        fields += mail::headerField("X-Quillon-Pages", QString::number(typed.pages));
+        fields += mime::headerField("X-Quillon-Pages", QString::number(typed.pages));
     return fields;
 }

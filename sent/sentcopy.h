@@ -1,7 +1,7 @@
 #pragma once
 
-#include "messagetap.h"
-#include "sentfolder.h"
+#include "mail/messagetap.h"
+#include "sent/sentfolder.h"
 
 #include <QDateTime>
 

@@ -1,4 +1,4 @@
-#include "sentfolder.h"
+#include "sent/sentfolder.h"
 
 #include <QDateTime>
 #include <QDir>

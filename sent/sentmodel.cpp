@@ -1,4 +1,4 @@
-#include "sentmodel.h"
+#include "sent/sentmodel.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sentfolder.h"
-#include "storedmessage.h"
+#include "sent/sentfolder.h"
+#include "sent/storedmessage.h"
 
 #include <QAbstractTableModel>
 

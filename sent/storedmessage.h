@@ -56,12 +56,4 @@ Message read(QByteArrayView bytes);
 // be written.
 QStringList saveFiles(const QList<File> &files, const QString &folder);
 
-// A header field's value as a reader shows it: unfolded, RFC 2047
-// encoded-words decoded.
-QString decodeField(QByteArrayView value);
-
-// A MIME parameter of a header field's value ("boundary", "filename"),
-// quoted or in RFC 2231 form with pieces and a character set.
-QString parameter(QByteArrayView value, QByteArrayView name);
-
 } // namespace stored

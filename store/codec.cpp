@@ -1,4 +1,4 @@
-#include "codec.h"
+#include "store/codec.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "faxrecord.h"
+#include "store/faxrecord.h"
 
-#include "codec.h"
+#include "store/codec.h"
 
 FaxRecord::FaxRecord()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fields.h"
+#include "store/fields.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "faxstore.h"
+#include "store/faxstore.h"
 
 #include <QDir>
 

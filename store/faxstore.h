@@ -1,7 +1,7 @@
 #pragma once
 
-#include "faxrecord.h"
-#include "filesystem.h"
+#include "store/faxrecord.h"
+#include "store/filesystem.h"
 
 #include <functional>
 

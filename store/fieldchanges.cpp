@@ -1,7 +1,7 @@
-#include "fieldchanges.h"
+#include "store/fieldchanges.h"
 
-#include "codec.h"
-#include "faxrecord.h"
+#include "store/codec.h"
+#include "store/faxrecord.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "filesystem.h"
+#include "store/filesystem.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "settingsstore.h"
+#include "store/settingsstore.h"
 
-#include "codec.h"
-#include "fields.h"
+#include "store/codec.h"
+#include "store/fields.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "filesystem.h"
+#include "store/filesystem.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "enclosure.h"
+#include "mail/enclosure.h"
 
 #include <QCryptographicHash>
 #include <QDir>

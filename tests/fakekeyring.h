@@ -1,6 +1,6 @@
 #pragma once
 
-#include "credentialstore.h"
+#include "account/credentialstore.h"
 
 #include <QHash>
 #include <QStringList>

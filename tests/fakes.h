@@ -1,8 +1,8 @@
 #pragma once
 
-#include "faxrecord.h"
-#include "fields.h"
-#include "filesystem.h"
+#include "store/faxrecord.h"
+#include "store/fields.h"
+#include "store/filesystem.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "codec.h"
-#include "credentials.h"
-#include "smtpsocket.h"
-#include "userinterface.h"
+#include "account/credentials.h"
+#include "smtp/socket.h"
+#include "store/codec.h"
 
 #include <QStringList>
 
@@ -80,10 +79,11 @@ public:
     qint64 queued = 0;
 };
 
-class FakeStatus : public StatusLine
+// A status line: what it shows, and everything it showed.
+class FakeStatus
 {
 public:
-    void setStatus(const QString &t) override
+    void setStatus(const QString &t)
     {
         text = t;
         history.append(t);
@@ -92,10 +92,11 @@ public:
     QStringList history;
 };
 
-class FakeMessageBox : public MessageBox
+// Message boxes shown: "title | text" each.
+class FakeMessageBox
 {
 public:
-    void exclamation(const QString &text, const QString &title) override
+    void exclamation(const QString &text, const QString &title)
     {
         shown.append(title + QStringLiteral(" | ") + text);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "oauthproviders.h"
+#include "account/oauthproviders.h"
 
 #include <QEventLoop>
 #include <QJsonDocument>

@@ -1,56 +1,58 @@
 #pragma once
 
-#include "credentialstore.h"
 #include "fakekeyring.h"
-#include "fakes.h"
 #include "fakesend.h"
-#include "sendcommand.h"
-#include "smtpsession.h"
-#include "sslsmtpsocket.h"
+#include "outbox/outbox.h"
+#include "smtp/sslsocket.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
-// The Send command over the real socket, wired as the main window wires it:
-// sender joe@example.org, provider Fax1, account code 42; sign-ins from a
-// scripted user and a keyring in memory. `issuers` are the test's own.
+// The program's Outbox on a data folder of the test's own, over the real
+// socket: sender joe@example.org, provider Fax1, account code 42; sign-ins
+// from a scripted user (or `user`) and a keyring in memory, unless `parts`
+// has one. `issuers` are the test's own. Its status line and message boxes
+// are recorded.
 struct RealSender
 {
-    explicit RealSender(const QList<QSslCertificate> &issuers = {}) : socket(issuers)
+    explicit RealSender(const QList<QSslCertificate> &issuers = {}, OutboxParts parts = {},
+                        SignInPrompt *user = nullptr, const QString &dataFolder = {})
     {
-        session.setCredentialSource(&credentials);
-        settings.setText(SettingsField::Email, QStringLiteral("joe@example.org"));
-        settings.setText(SettingsField::Provider, QStringLiteral("Fax1"));
-        settings.setText(SettingsField::Acod, QStringLiteral("42"));
+        parts.socket = std::make_unique<SslSmtpSocket>(issuers);
+        if (!parts.keyring) {
+            auto memory = std::make_unique<MemoryKeyring>();
+            keyring = memory.get();
+            parts.keyring = std::move(memory);
+        }
+        outbox = std::make_unique<Outbox>(dataFolder.isEmpty() ? folder.path() : dataFolder,
+                                          user ? *user : prompt, std::move(parts));
+        QObject::connect(outbox.get(), &Outbox::status, outbox.get(),
+                         [this](const QString &text) { status.setStatus(text); });
+        QObject::connect(outbox.get(), &Outbox::alert, outbox.get(),
+                         [this](const QString &text, const QString &title) {
+                             box.exclamation(text, title);
+                         });
     }
 
-    // Sends and waits for the outcome.
+    // Sends and waits for the outcome: the status line's last text.
     QString send(const QString &server, const QString &to, const QString &fax,
                  const QString &subject, const QString &message,
-                 const QList<Enclosure> &attachments = {})
+                 const QList<Enclosure> &attachments = {}, int pages = 0)
     {
-        settings.setText(SettingsField::SmtpServer, server);
-        doc.setText(DocField::To, to);
-        doc.setText(DocField::Fax, fax);
-        doc.setText(DocField::Subject, subject);
-        doc.setText(DocField::Message, message);
-        QSignalSpy finished(&session, &SmtpSession::finished);
-        statusText.clear();
-        sendCommand(doc, settings, status, params, statusText, session, attachments);
-        if (!statusText.isEmpty())
-            return statusText;
+        QSignalSpy finished(outbox.get(), &Outbox::finished);
+        status = {};
+        const Draft draft{to,       fax,         subject, message, QStringLiteral("joe@example.org"),
+                          server,   provider,    QStringLiteral("42"), attachments, pages};
+        if (!outbox->submit(draft) || !outbox->isBusy())
+            return status.text;
         return finished.wait(waitMs) ? status.text : QStringLiteral("<no outcome>");
     }
-
-    int waitMs = 10000; // for the session's outcome
-    FakeDocument doc;
-    FakeSettings settings;
+    int waitMs = 10000; // for the outcome
+    QString provider = QStringLiteral("Fax1");
+    QTemporaryDir folder; // the data folder, unless one was given
     FakeStatus status;
     FakeMessageBox box;
-    SslSmtpSocket socket;
-    SendParams params;
-    QString statusText;
-    MemoryKeyring keyring;
     ScriptedPrompt prompt;
-    CredentialStore credentials{keyring, prompt};
-    SmtpSession session{socket, params, statusText, status, box};
+    MemoryKeyring *keyring = nullptr; // the Outbox's, unless one was given
+    std::unique_ptr<Outbox> outbox;
 };

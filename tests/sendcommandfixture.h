@@ -1,17 +1,21 @@
 #pragma once
 
+#include "fakekeyring.h"
 #include "fakes.h"
 #include "fakesend.h"
-#include "sendcommand.h"
-#include "sendparams.h"
-#include "smtpsession.h"
+#include "outbox/outbox.h"
+#include "outbox/sendcommand.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
-// The Send command over the scripted socket, with settings and a document
-// most tests share: provider TPC.NET, sender me@example.org.
+// Send pressed in a window of fake fields, with settings and a document
+// most tests share (provider TPC.NET, sender me@example.org): the draft goes
+// to an Outbox over the scripted socket with a keyring in memory, and the
+// fields take back what the Send command left in them. The status line and
+// message boxes are recorded.
 class SendCommandFixture : public QObject
 {
 protected:
@@ -20,12 +24,22 @@ protected:
         m_doc = FakeDocument();
         m_settings = FakeSettings();
         m_status = FakeStatus();
-        m_socket.connects = 0;
-        m_socket.acceptConnect = true;
-        m_params = SendParams();
-        m_statusText = QStringLiteral("left from before");
-        m_session =
-            std::make_unique<SmtpSession>(m_socket, m_params, m_statusText, m_status, m_box);
+        m_box = FakeMessageBox();
+        m_folder = std::make_unique<QTemporaryDir>();
+        OutboxParts parts;
+        auto socket = std::make_unique<FakeSocket>();
+        m_socket = socket.get();
+        parts.socket = std::move(socket);
+        parts.keyring = std::make_unique<MemoryKeyring>();
+        parts.providers = QList<OAuthProvider>();
+        parts.machineName = QStringLiteral("client.example");
+        m_outbox = std::make_unique<Outbox>(m_folder->path(), m_prompt, std::move(parts));
+        QObject::connect(m_outbox.get(), &Outbox::status, m_outbox.get(),
+                         [this](const QString &text) { m_status.setStatus(text); });
+        QObject::connect(m_outbox.get(), &Outbox::alert, m_outbox.get(),
+                         [this](const QString &text, const QString &title) {
+                             m_box.exclamation(text, title);
+                         });
         m_settings.setText(SettingsField::SmtpServer, QStringLiteral("  smtp.example  "));
         m_settings.setText(SettingsField::Email, QStringLiteral(" me@example.org "));
         m_settings.setText(SettingsField::Acod, QStringLiteral("  AC-42  "));
@@ -33,14 +47,35 @@ protected:
         m_doc.setText(DocField::Subject, QStringLiteral("  Offer "));
         m_doc.setText(DocField::Message, QStringLiteral(" Dear Sir,\r\nhello "));
     }
-    void press() { sendCommand(m_doc, m_settings, m_status, m_params, m_statusText, *m_session); }
+
+    Draft draft() const
+    {
+        return {m_doc.text(DocField::To),          m_doc.text(DocField::Fax),
+                m_doc.text(DocField::Subject),     m_doc.text(DocField::Message),
+                m_settings.text(SettingsField::Email), m_settings.text(SettingsField::SmtpServer),
+                m_settings.text(SettingsField::Provider), m_settings.text(SettingsField::Acod),
+                {},                                0};
+    }
+
+    // Presses Send: what the Send command made of the draft, which the
+    // Outbox then took (or refused while busy).
+    Addressed press()
+    {
+        const Draft typed = draft();
+        const Addressed addressed = addressDraft(typed);
+        if (const std::optional<Outbox::Fields> shown = m_outbox->submit(typed)) {
+            m_doc.setText(DocField::To, shown->to);
+            m_doc.setText(DocField::Fax, shown->fax);
+        }
+        return addressed;
+    }
 
     FakeDocument m_doc;
     FakeSettings m_settings;
     FakeStatus m_status;
     FakeMessageBox m_box;
-    FakeSocket m_socket;
-    SendParams m_params;
-    QString m_statusText;
-    std::unique_ptr<SmtpSession> m_session;
+    std::unique_ptr<QTemporaryDir> m_folder; // the data folder
+    ScriptedPrompt m_prompt;
+    FakeSocket *m_socket = nullptr; // the Outbox's
+    std::unique_ptr<Outbox> m_outbox;
 };

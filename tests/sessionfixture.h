@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fakesend.h"
-#include "smtpsession.h"
+#include "smtp/session.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -43,14 +43,16 @@ inline QString headers(const QString &subjectLine, const char *charset = "us-asc
 
 // A session over the scripted socket, started towards "mail.example" and
 // greeting as "client.example". Tests play the server's replies and read
-// what the client wrote, one entry per write.
+// what the client wrote, one entry per write; what the session reports is
+// recorded as a status line would show it (blank at each reply, then the
+// outcome) and as message boxes.
 class SessionFixture : public QObject
 {
 protected:
     void startSession(SmtpTimeouts timeouts = {200ms, 200ms, 2000ms, 200ms})
     {
         makeSession(timeouts);
-        m_session->send_mail({}, {}, QStringLiteral(" mail.example "), {}, {}, m_statusText);
+        QVERIFY(m_session->start({QStringLiteral(" mail.example "), m_params}));
     }
 
     // The session, not yet started.
@@ -60,16 +62,31 @@ protected:
         m_status = std::make_unique<FakeStatus>();
         m_box = std::make_unique<FakeMessageBox>();
         m_params = {QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"),
-                    QStringLiteral("Hi"), QStringLiteral("a\r\nb"), QStringLiteral("mail.example"), {}};
+                    QStringLiteral("Hi"), QStringLiteral("a\r\nb"), {}};
         m_statusText.clear();
-        m_session = std::make_unique<SmtpSession>(*m_socket, m_params, m_statusText, *m_status,
-                                                  *m_box, timeouts);
+        m_session = std::make_unique<SmtpSession>(*m_socket, timeouts);
         m_session->setMachineName(QStringLiteral("client.example"));
+        QObject::connect(m_session.get(), &SmtpSession::progressed, m_session.get(),
+                         [this] { m_status->setStatus(QString()); });
+        QObject::connect(m_session.get(), &SmtpSession::alert, m_session.get(),
+                         [this](const QString &text, const QString &title) {
+                             m_box->exclamation(text, title);
+                         });
+        QObject::connect(m_session.get(), &SmtpSession::finished, m_session.get(),
+                         [this](const QString &outcome) {
+                             m_statusText = outcome;
+                             m_status->setStatus(outcome);
+                         });
     }
 
-    void restart()
+    void restart() { QVERIFY(m_session->start({QStringLiteral("mail.example"), m_params})); }
+
+    // A new session, started with the parameters as `change` leaves them.
+    template <typename Change> void startWith(Change change)
     {
-        m_session->send_mail({}, {}, QStringLiteral("mail.example"), {}, {}, m_statusText);
+        makeSession();
+        change(m_params);
+        restart();
     }
 
     // Plays a server without extensions up to and including its 354 reply;
@@ -88,6 +105,6 @@ protected:
     std::unique_ptr<FakeStatus> m_status;
     std::unique_ptr<FakeMessageBox> m_box;
     std::unique_ptr<SmtpSession> m_session;
-    SendParams m_params;
-    QString m_statusText;
+    mail::Outgoing m_params;
+    QString m_statusText; // the outcome
 };

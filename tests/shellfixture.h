@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fakes.h"
-#include "shell.h"
+#include "ui/shell.h"
 
 #include <QTemporaryDir>
 

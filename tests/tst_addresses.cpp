@@ -1,5 +1,5 @@
+#include "mail/text.h"
 #include "sendcommandfixture.h"
-#include "text.h"
 
 // Fax numbers, names and addresses as people type them, and what the Send
 // command makes of them: the address on the wire and what the window shows.
@@ -55,16 +55,16 @@ void TestAddresses::faxNumbers()
     m_settings.setText(SettingsField::Provider, QStringLiteral("Fax1"));
     m_doc.setText(DocField::To, QStringLiteral("Jane"));
     m_doc.setText(DocField::Fax, fax);
-    press();
+    const Addressed sent = press();
     QCOMPARE(m_doc.text(DocField::Fax), text::trim(fax));
     if (recipient.isEmpty()) {
         QCOMPARE(m_status.text,
                  QStringLiteral(
                      "Not sent: the fax number may hold only digits, spaces and + - . / ( )"));
-        QCOMPARE(m_socket.connects, 0);
+        QCOMPARE(m_socket->connects, 0);
     } else {
-        QCOMPARE(m_params.recipient, recipient);
-        QCOMPARE(m_socket.connects, 1);
+        QCOMPARE(sent.request.message.recipient, recipient);
+        QCOMPARE(m_socket->connects, 1);
     }
 }
 
@@ -98,9 +98,9 @@ void TestAddresses::namesInAddresses()
     QFETCH(QString, localPart);
     m_doc.setText(DocField::To, to);
     m_doc.setText(DocField::Fax, QStringLiteral("555"));
-    press();
+    const Addressed sent = press();
     QCOMPARE(m_doc.text(DocField::To), localPart);
-    QCOMPARE(m_params.recipient, localPart + QStringLiteral("@555.tpc.example"));
+    QCOMPARE(sent.request.message.recipient, localPart + QStringLiteral("@555.tpc.example"));
     QCOMPARE(m_status.text, QStringLiteral("Sending"));
 }
 
@@ -140,17 +140,17 @@ void TestAddresses::plainEmail()
     m_settings.setText(SettingsField::Provider, QStringLiteral("nonsense"));
     m_doc.setText(DocField::To, to);
     m_doc.setText(DocField::Fax, QStringLiteral("   "));
-    press();
+    const Addressed sent = press();
     QCOMPARE(m_doc.text(DocField::Fax), QString());
     if (recipient.isEmpty()) {
         const QString shown = m_doc.text(DocField::To);
         QCOMPARE(m_status.text, QStringLiteral("Not sent: ") + shown +
                                     QStringLiteral(" is not an e-mail address"));
-        QCOMPARE(m_socket.connects, 0);
+        QCOMPARE(m_socket->connects, 0);
     } else {
-        QCOMPARE(m_params.recipient, recipient);
+        QCOMPARE(sent.request.message.recipient, recipient);
         QCOMPARE(m_doc.text(DocField::To), recipient);
-        QCOMPARE(m_socket.connects, 1);
+        QCOMPARE(m_socket->connects, 1);
     }
 }
 

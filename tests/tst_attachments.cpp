@@ -1,5 +1,6 @@
 #include "documentfiles.h"
-#include "messagestream.h"
+#include "mail/messagestream.h"
+#include "mime/parameter.h"
 #include "sessionfixture.h"
 
 #include <QSignalSpy>
@@ -37,9 +38,7 @@ private:
     // 354; the writes before are dropped.
     void startWithFile(const Enclosure &big)
     {
-        makeSession();
-        m_params.attachments = {big};
-        m_session->send_mail({}, {}, QStringLiteral("mail.example"), {}, {}, m_statusText);
+        startWith([&](mail::Outgoing &p) { p.attachments = {big}; });
         m_socket->holdWrites = true;
         runToData();
     }
@@ -51,9 +50,9 @@ void TestAttachments::multipartBytes()
 {
     const QByteArray pdf = "%PDF-1.4 tiny";
     const QString path = write("contract.pdf", pdf);
-    SendParams p{QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"),
-                 QStringLiteral("s"), QStringLiteral("Hi"), QString(),
-                 {documentfiles::enclosure(path, "application/pdf")}};
+    const mail::Outgoing p{QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"),
+                           QStringLiteral("s"), QStringLiteral("Hi"),
+                           {documentfiles::enclosure(path, "application/pdf")}};
     const mail::Stamp stamp{QDateTime(QDate(2026, 12, 7), QTime(17, 5, 9), QTimeZone(3600)),
                             QStringLiteral("20261207160509.0123456789ABCDEF")};
     const mail::Message m = mail::build(p, QStringLiteral("client.example"), true, stamp);
@@ -117,7 +116,7 @@ void TestAttachments::fileNames()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, parameter);
-    QCOMPARE(mail::parameter("filename", name), parameter);
+    QCOMPARE(mime::encodeParameter("filename", name), parameter);
 }
 
 // 3 MB go out in pieces, each when the network has taken most of what was

@@ -1,10 +1,10 @@
-#include "attachmentstrip.h"
+#include "app/instance.h"
 #include "documentfiles.h"
-#include "frmmain.h"
-#include "frmagreement.h"
-#include "instance.h"
 #include "shellfixture.h"
 #include "smtpcapture.h"
+#include "ui/attachmentstrip.h"
+#include "ui/frmagreement.h"
+#include "ui/frmmain.h"
 #include "windowdriver.h"
 
 #include <QFileDialog>

@@ -1,5 +1,5 @@
 #include "fakes.h"
-#include "faxstore.h"
+#include "store/faxstore.h"
 
 #include <QDir>
 #include <QTemporaryDir>

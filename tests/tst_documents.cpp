@@ -1,5 +1,5 @@
-#include "attachmentlist.h"
 #include "documentfiles.h"
+#include "documents/attachmentlist.h"
 
 #include <QCryptographicHash>
 #include <QSignalSpy>

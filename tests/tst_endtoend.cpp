@@ -140,7 +140,7 @@ void TestEndToEnd::numberAndNameAsPeopleTypeThem()
     SmtpCapture server;
     QVERIFY2(server.start(), qPrintable(server.errors()));
     RealSender sender;
-    sender.settings.setText(SettingsField::Provider, QStringLiteral("TPC.NET"));
+    sender.provider = QStringLiteral("TPC.NET");
     QCOMPARE(sender.send(QStringLiteral("127.0.0.1:%1").arg(server.port),
                          QStringLiteral("Zo\u00eb M\u00fcller"),
                          QStringLiteral("+1 (555) 123-4567"), QStringLiteral("Hi"),
@@ -176,7 +176,7 @@ void TestEndToEnd::spamFilterFindsNothingAmiss()
     SmtpCapture server;
     QVERIFY2(server.start(), qPrintable(server.errors()));
     RealSender sender;
-    sender.settings.setText(SettingsField::Provider, provider);
+    sender.provider = provider;
     QCOMPARE(sender.send(QStringLiteral("127.0.0.1:%1").arg(server.port),
                          QStringLiteral("Jane Doe"), QStringLiteral("555 1234"), subject, body),
              QStringLiteral("Sent OK."));

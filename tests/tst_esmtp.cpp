@@ -1,5 +1,5 @@
-#include "capabilities.h"
 #include "sessionfixture.h"
+#include "smtp/capabilities.h"
 
 #include <QSignalSpy>
 
@@ -69,7 +69,7 @@ void TestEsmtp::capabilities()
     QFETCH(QStringList, offered);
     QFETCH(qint64, sizeLimit);
     QFETCH(QStringList, auth);
-    const SmtpCapabilities caps = SmtpCapabilities::fromEhloReply(reply);
+    const SmtpCapabilities caps = SmtpCapabilities::fromEhloReply(SmtpReply{reply});
     for (const QString &keyword : offered)
         QVERIFY2(caps.has(keyword), qPrintable(keyword));
     QVERIFY(!caps.has(u"STARTTLS"));
@@ -91,7 +91,7 @@ void TestEsmtp::heloFallback_data()
 void TestEsmtp::heloFallback()
 {
     QFETCH(QString, refusal);
-    m_params.message = QStringLiteral("100 \u20ac");
+    startWith([](mail::Outgoing &p) { p.text = QStringLiteral("100 \u20ac"); });
     const QList<QPair<QString, QStringList>> transcript = {
         {crlf("220 mail.example"), {crlf("EHLO client.example")}},
         {refusal, {crlf("HELO client.example")}},
@@ -147,7 +147,7 @@ void TestEsmtp::eightBitMime()
     QFETCH(bool, offered);
     QFETCH(QString, mailFrom);
     QFETCH(QString, message);
-    m_params.message = body;
+    startWith([&](mail::Outgoing &p) { p.text = body; });
     greet(offered ? QStringList{QStringLiteral("8BITMIME")} : QStringList());
     QCOMPARE(m_socket->takeSent(), QStringList{mailFrom});
     m_socket->arrive(crlf("250 ok"));

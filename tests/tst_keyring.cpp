@@ -1,11 +1,7 @@
-#include "credentialstore.h"
+#include "account/credentialstore.h"
+#include "account/keyring.h"
 #include "fakekeyring.h"
-#include "fakes.h"
-#include "fakesend.h"
-#include "keyring.h"
-#include "sendcommand.h"
-#include "smtpsession.h"
-#include "sslsmtpsocket.h"
+#include "realsender.h"
 
 #include "privatebus.h"
 #include "smtpcapture.h"
@@ -118,34 +114,23 @@ void TestKeyring::refusedBySignInIsForgotten()
     const Account account{QStringLiteral("127.0.0.1"), server.port,
                           QStringLiteral("joe@example.org")};
 
-    ScriptedPrompt prompt;
+    OutboxParts parts;
+    parts.keyring = std::make_unique<DesktopKeyring>();
+    RealSender sender(QSslCertificate::fromPath(m_certs.filePath(QStringLiteral("ca.pem"))),
+                      std::move(parts));
+    ScriptedPrompt &prompt = sender.prompt;
     prompt.passwords = {password};
-    CredentialStore store(m_keyring, prompt);
-    FakeDocument doc;
-    FakeSettings settings;
-    FakeStatus status;
-    FakeMessageBox box;
-    SslSmtpSocket socket(QSslCertificate::fromPath(m_certs.filePath(QStringLiteral("ca.pem"))));
-    SendParams params;
-    QString statusText;
-    SmtpSession session(socket, params, statusText, status, box);
-    session.setCredentialSource(&store);
-    settings.setText(SettingsField::SmtpServer, setting);
-    settings.setText(SettingsField::Email, QStringLiteral("joe@example.org"));
-    doc.setText(DocField::To, QStringLiteral("jane@example.org"));
-    QSignalSpy finished(&session, &SmtpSession::finished);
-    sendCommand(doc, settings, status, params, statusText, session);
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(status.text,
-             QStringLiteral("SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n"));
+    auto send = [&] {
+        return sender.send(setting, QStringLiteral("jane@example.org"), QString(),
+                           QStringLiteral("Hi"), QStringLiteral("Hello"));
+    };
+    QCOMPARE(send(), QStringLiteral("SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n"));
     QTRY_COMPARE_WITH_TIMEOUT(readBack(m_keyring, account.key()).first, Keyring::Result::NotFound,
                               10000);
 
     // The next Send asks again.
     prompt.passwords = {QStringLiteral("the right one")};
-    sendCommand(doc, settings, status, params, statusText, session);
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(status.text, QStringLiteral("Sent OK."));
+    QCOMPARE(send(), QStringLiteral("Sent OK."));
     QCOMPARE(prompt.asked.size(), 2);
 }
 

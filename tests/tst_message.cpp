@@ -1,4 +1,5 @@
-#include "message.h"
+#include "mail/message.h"
+#include "mime/date.h"
 
 #include <QTest>
 #include <QTimeZone>
@@ -8,10 +9,9 @@ namespace {
 const mail::Stamp stamp{QDateTime(QDate(2026, 12, 7), QTime(17, 5, 9), QTimeZone(3600)),
                         QStringLiteral("20261207160509.0123456789ABCDEF")};
 
-SendParams params(const QString &subject, const QString &body)
+mail::Outgoing params(const QString &subject, const QString &body)
 {
-    return {QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"), subject, body,
-            QString(), {}};
+    return {QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"), subject, body, {}};
 }
 
 QByteArray message(const QByteArray &subjectLines, const char *charset, const char *encoding,
@@ -230,13 +230,13 @@ void TestMessage::dateInEveryZone()
     QFETCH(QString, header);
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German)); // names stay English
-    QCOMPARE(mail::dateHeader(date), header);
+    QCOMPARE(mime::dateField(date), header);
     QLocale::setDefault(before);
 }
 
 void TestMessage::hostileAddressesStayInTheirHeaders()
 {
-    SendParams p = params(QStringLiteral("s"), QString());
+    mail::Outgoing p = params(QStringLiteral("s"), QString());
     p.recipient = QStringLiteral("a@b.example\r\nBcc: x@evil.example");
     p.sender = QStringLiteral(" joe@example.org\u00e9\n");
     const mail::Message m = mail::build(p, QStringLiteral("client.example"), true, stamp);
@@ -246,7 +246,7 @@ void TestMessage::hostileAddressesStayInTheirHeaders()
 
 void TestMessage::messageIdDomain()
 {
-    SendParams p = params(QStringLiteral("s"), QString());
+    mail::Outgoing p = params(QStringLiteral("s"), QString());
     p.sender = QStringLiteral("joe");
     QVERIFY(
         mail::build(p, QStringLiteral("[127.0.0.1]"), true, stamp)

@@ -1,7 +1,6 @@
-#include "credentialstore.h"
-#include "frmmain.h"
-#include "keyring.h"
-#include "qln_main.h"
+#include "account/credentialstore.h"
+#include "account/keyring.h"
+#include "ui/signinfaces.h"
 
 #include "privatebus.h"
 #include "windowdriver.h"
@@ -29,10 +28,10 @@ void TestNoKeyring::initTestCase()
 
 void TestNoKeyring::passwordLastsTheRun()
 {
-    Qln_main qln;
-    frmMain window(qln);
+    QWidget window;
+    SignInFaces faces(&window);
     DesktopKeyring keyring;
-    CredentialStore store(keyring, window);
+    CredentialStore store(keyring, faces);
     const Account account{QStringLiteral("mail.example"), 587, QStringLiteral("joe@example.org")};
 
     bool rememberEnabled = true;

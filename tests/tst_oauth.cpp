@@ -1,12 +1,12 @@
-#include "credentialstore.h"
+#include "account/credentialstore.h"
+#include "account/keyring.h"
 #include "fakes.h"
 #include "fakesend.h"
-#include "frmsignin.h"
-#include "keyring.h"
 #include "oauthserver.h"
 #include "privatebus.h"
 #include "realsender.h"
 #include "smtpcapture.h"
+#include "ui/frmsignin.h"
 #include "windowdriver.h"
 
 #include <QDesktopServices>
@@ -81,23 +81,28 @@ private Q_SLOTS:
     void noTokenInAnyFile();
 
 private:
-    // Quillon as one run has it: its keyring, window, sign-ins and session.
+    // Quillon as one run has it: the desktop's keyring, the sign-in
+    // window's browser face and the Outbox.
     struct Run
     {
         Run(const QList<QSslCertificate> &issuers, const QList<OAuthProvider> &providers)
-            : store(keyring, user, providers), sender(issuers)
+            : sender(issuers, parts(providers), &user)
         {
-            sender.session.setCredentialSource(&store);
             sender.waitMs = 60000; // the browser takes its time
+        }
+        static OutboxParts parts(const QList<OAuthProvider> &providers)
+        {
+            OutboxParts parts;
+            parts.keyring = std::make_unique<DesktopKeyring>();
+            parts.providers = providers;
+            return parts;
         }
         QString send(const QString &server)
         {
             return sender.send(server, QStringLiteral("jane@example.org"), {},
                                QStringLiteral("Contract"), QStringLiteral("Signed."));
         }
-        DesktopKeyring keyring;
         BrowserUser user;
-        CredentialStore store;
         RealSender sender;
     };
     QList<QJsonObject> authLog() const;

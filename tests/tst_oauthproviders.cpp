@@ -1,4 +1,4 @@
-#include "oauthproviders.h"
+#include "account/oauthproviders.h"
 
 #include <QDir>
 #include <QTemporaryDir>

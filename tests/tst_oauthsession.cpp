@@ -1,4 +1,4 @@
-#include "oauthsignin.h"
+#include "account/oauthsignin.h"
 #include "sessionfixture.h"
 
 #include <QSignalSpy>
@@ -30,7 +30,7 @@ private Q_SLOTS:
 private:
     void startSigningIn(const QString &mechanisms)
     {
-        m_session->send_mail({}, {}, QStringLiteral("smtps://mail.example"), {}, {}, m_statusText);
+        QVERIFY(m_session->start({QStringLiteral("smtps://mail.example"), m_params}));
         QCOMPARE(m_credentials.requests.size(), 1); // before connecting
         Q_EMIT m_socket->connected();
         Q_EMIT m_socket->encrypted();

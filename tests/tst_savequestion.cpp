@@ -1,5 +1,5 @@
-#include "frmmain.h"
 #include "shellfixture.h"
+#include "ui/frmmain.h"
 #include "windowdriver.h"
 
 // Save asks before the record would change what was typed: a field cut to

@@ -129,11 +129,11 @@ void TestSecureSend::wrongPasswordThenTheRightOne()
 
     QCOMPARE(sendFax(sender, setting),
              QStringLiteral("SMTP Error: 535 5.7.8 Authentication credentials invalid\r\n"));
-    QVERIFY(sender.keyring.entries.isEmpty()); // remembered, then forgotten
+    QVERIFY(sender.keyring->entries.isEmpty()); // remembered, then forgotten
     QCOMPARE(sendFax(sender, setting), QStringLiteral("Sent OK."));
     QCOMPARE(sender.prompt.asked.size(), 2);
     QCOMPARE(server.messages().size(), 1);
-    QCOMPARE(sender.keyring.entries.size(), 1);
+    QCOMPARE(sender.keyring->entries.size(), 1);
     QVERIFY(!sender.status.history.join(u'|').contains(QStringLiteral("right")));
     QVERIFY(!sender.status.history.join(u'|').contains(QStringLiteral("wrong")));
 }

@@ -1,4 +1,4 @@
-#include "serveraddress.h"
+#include "account/serveraddress.h"
 #include "sessionfixture.h"
 
 #include <QSignalSpy>
@@ -40,7 +40,7 @@ private Q_SLOTS:
 private:
     void start(const char *server)
     {
-        m_session->send_mail({}, {}, QString::fromLatin1(server), {}, {}, m_statusText);
+        QVERIFY(m_session->start({QString::fromLatin1(server), m_params}));
     }
     // Plays `replies` one by one and returns every write, "<start TLS>"
     // where the client started the handshake.

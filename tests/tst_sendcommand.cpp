@@ -1,6 +1,6 @@
-#include "providers.h"
+#include "mail/text.h"
+#include "outbox/providers.h"
 #include "sendcommandfixture.h"
-#include "text.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -102,17 +102,16 @@ void TestSendCommand::providers()
     m_settings.setText(SettingsField::Provider, provider);
     m_doc.setText(DocField::To, to);
     m_doc.setText(DocField::Fax, fax);
-    press();
-    QCOMPARE(m_params.recipient, recipient);
+    const Addressed sent = press();
+    QCOMPARE(sent.request.message.recipient, recipient);
     QCOMPARE(m_doc.text(DocField::To), shownTo);
     QCOMPARE(m_doc.text(DocField::Fax), text::trim(fax)); // as typed, for a later Save
-    QCOMPARE(m_params.message, message);
-    QCOMPARE(m_params.sender, QStringLiteral("me@example.org"));
-    QCOMPARE(m_params.subject, QStringLiteral("Offer"));
-    QCOMPARE(m_params.smtpServer, QStringLiteral("smtp.example"));
-    QCOMPARE(m_socket.host, QStringLiteral("smtp.example"));
-    QCOMPARE(m_status.text, QStringLiteral("Sending"));
-    QCOMPARE(m_statusText, QString());
+    QCOMPARE(sent.request.message.text, message);
+    QCOMPARE(sent.request.message.sender, QStringLiteral("me@example.org"));
+    QCOMPARE(sent.request.message.subject, QStringLiteral("Offer"));
+    QCOMPARE(sent.request.server, QStringLiteral("smtp.example"));
+    QCOMPARE(m_socket->host, QStringLiteral("smtp.example"));
+    QCOMPARE(m_status.history, QStringList{QStringLiteral("Sending")});
 }
 
 void TestSendCommand::providerListOrder()
@@ -130,10 +129,10 @@ void TestSendCommand::cleansFieldsInPlace()
 {
     m_doc.setText(DocField::To, QStringLiteral("  John  Smith "));
     m_doc.setText(DocField::Fax, QStringLiteral(" 0123 456 "));
-    press();
+    const Addressed sent = press();
     QCOMPARE(m_doc.text(DocField::To), QStringLiteral("John__Smith"));
     QCOMPARE(m_doc.text(DocField::Fax), QStringLiteral("0123 456"));
-    QCOMPARE(m_params.recipient, QStringLiteral("John__Smith@0123456.tpc.example"));
+    QCOMPARE(sent.request.message.recipient, QStringLiteral("John__Smith@0123456.tpc.example"));
 }
 
 void TestSendCommand::refusals_data()
@@ -210,11 +209,11 @@ void TestSendCommand::refusals()
     m_settings.setText(SettingsField::Email, email);
     m_doc.setText(DocField::To, to);
     m_doc.setText(DocField::Fax, fax);
-    press();
-    QCOMPARE(m_status.text, status);
-    QCOMPARE(m_statusText, status);
-    QCOMPARE(m_socket.connects, 0);
-    QCOMPARE(m_params.recipient, QString());
+    const Addressed refused = press();
+    QCOMPARE(refused.refusal, status);
+    QCOMPARE(m_status.history, QStringList{status});
+    QCOMPARE(m_socket->connects, 0);
+    QVERIFY(!m_outbox->isBusy());
 }
 
 void TestSendCommand::serverSettingRefused_data()
@@ -234,28 +233,32 @@ void TestSendCommand::serverSettingRefused()
     QCOMPARE(m_status.text, QStringLiteral("Not sent: the SMTP Server in Settings must be host, "
                                            "host:port, starttls://host[:port] or "
                                            "smtps://host[:port]"));
-    QCOMPARE(m_socket.connects, 0);
+    QCOMPARE(m_socket->connects, 0);
 }
 
 void TestSendCommand::busyRefusesBeforeTouchingAnything()
 {
     m_doc.setText(DocField::To, QStringLiteral("first@example.org"));
     press();
-    QVERIFY(m_session->isBusy());
-    const SendParams running = m_params;
+    QVERIFY(m_outbox->isBusy());
     m_doc.setText(DocField::To, QStringLiteral(" second one "));
     m_doc.setText(DocField::Fax, QStringLiteral(" 1 "));
     press();
-    QCOMPARE(m_socket.connects, 1);
+    QCOMPARE(m_socket->connects, 1);
     QCOMPARE(m_doc.text(DocField::To), QStringLiteral(" second one "));
     QCOMPARE(m_doc.text(DocField::Fax), QStringLiteral(" 1 "));
-    QCOMPARE(m_params.recipient, running.recipient);
     QCOMPARE(m_status.text, QStringLiteral("The previous message is still being sent."));
+    // The first message's exchange goes on with its own recipient.
+    m_socket->arrive(QStringLiteral("220 smtp.example\r\n"));
+    m_socket->arrive(QStringLiteral("250 smtp.example\r\n"));
+    m_socket->takeSent();
+    m_socket->arrive(QStringLiteral("250 ok\r\n"));
+    QCOMPARE(m_socket->takeSent(), QStringList{QStringLiteral("RCPT TO:<first@example.org>\r\n")});
 }
 
 void TestSendCommand::cannotConnectShownInStatusLine()
 {
-    m_socket.acceptConnect = false;
+    m_socket->acceptConnect = false;
     m_doc.setText(DocField::To, QStringLiteral("a@b.example"));
     press();
     QCOMPARE(m_status.history, (QStringList{u"Sending"_s, u"Cannot connect to SMTP server"_s}));

@@ -1,8 +1,8 @@
-#include "frmmain.h"
-#include "frmsettings.h"
 #include "scriptedserver.h"
 #include "shellfixture.h"
 #include "smtpcapture.h"
+#include "ui/frmmain.h"
+#include "ui/frmsettings.h"
 #include "windowdriver.h"
 
 #include <QComboBox>

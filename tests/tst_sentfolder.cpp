@@ -1,10 +1,11 @@
 #include "documentfiles.h"
-#include "providers.h"
+#include "fakes.h"
+#include "outbox/providers.h"
 #include "realsender.h"
 #include "scriptedserver.h"
-#include "sentcopy.h"
+#include "sent/sentcopy.h"
+#include "sent/storedmessage.h"
 #include "smtpcapture.h"
-#include "storedmessage.h"
 
 #include <QDir>
 #include <QTest>
@@ -57,20 +58,16 @@ void TestSentFolder::copyIsWhatTheServerGot()
     QFETCH(bool, withPdf);
     SmtpCapture server;
     QVERIFY2(server.start(), qPrintable(server.errors()));
-    SentFolder folder(m_dir->path());
-    SentCopy copy(folder);
-    RealSender sender;
-    sender.session.setMessageTap(&copy);
+    RealSender sender({}, {}, nullptr, m_dir->path());
     QList<Enclosure> files;
     if (withPdf)
         files.append(documentfiles::enclosure(
             documentfiles::pdf(m_dir->filePath(QStringLiteral("contract.pdf")), 2), "application/pdf"));
     const QString to = fax.isEmpty() ? QStringLiteral("jane@example.org") : QStringLiteral("Jane Doe");
     if (!provider.isEmpty())
-        sender.settings.setText(SettingsField::Provider, provider);
-    copy.expect({to, fax, provider, withPdf ? 2 : 0});
+        sender.provider = provider;
     QCOMPARE(sender.send(QStringLiteral("127.0.0.1:%1").arg(server.port), to, fax,
-                         QStringLiteral("Offer"), text, files),
+                         QStringLiteral("Offer"), text, files, withPdf ? 2 : 0),
              QStringLiteral("Sent OK."));
 
     QCOMPARE(copies().size(), 1);
@@ -117,10 +114,7 @@ void TestSentFolder::refusedFaxIsNotKept()
     server.failStep = 5; // the final dot
     server.action = ScriptedServer::Action::Reply;
     server.reply = "554 5.7.1 rejected";
-    SentFolder folder(m_dir->path());
-    SentCopy copy(folder);
-    RealSender sender;
-    sender.session.setMessageTap(&copy);
+    RealSender sender({}, {}, nullptr, m_dir->path());
     QCOMPARE(sender.send(QStringLiteral("127.0.0.1:%1").arg(server.server.serverPort()),
                          QStringLiteral("Jane"), QStringLiteral("555"), QStringLiteral("Offer"),
                          QStringLiteral("text")),
@@ -135,10 +129,7 @@ void TestSentFolder::folderThatCannotBeWritten()
     writeBytes(m_dir->filePath(QStringLiteral("Sent")), "not a folder");
     SmtpCapture server;
     QVERIFY2(server.start(), qPrintable(server.errors()));
-    SentFolder folder(m_dir->path());
-    SentCopy copy(folder);
-    RealSender sender;
-    sender.session.setMessageTap(&copy);
+    RealSender sender({}, {}, nullptr, m_dir->path());
     QCOMPARE(sender.send(QStringLiteral("127.0.0.1:%1").arg(server.port), QStringLiteral("Jane"),
                          QStringLiteral("555"), QStringLiteral("Offer"), QStringLiteral("text")),
              QStringLiteral("Sent OK. (no copy kept: cannot make %1: Not a directory)")

@@ -1,10 +1,10 @@
-#include "attachmentstrip.h"
 #include "documentfiles.h"
-#include "frmmain.h"
-#include "frmsent.h"
-#include "sentcopy.h"
+#include "sent/sentcopy.h"
 #include "shellfixture.h"
 #include "smtpcapture.h"
+#include "ui/attachmentstrip.h"
+#include "ui/frmmain.h"
+#include "ui/frmsent.h"
 #include "windowdriver.h"
 
 #include <QFileDialog>
@@ -149,7 +149,7 @@ void TestSentWindow::sendAgainAndReport()
 
     // Send again: a new, unsaved fax as it was typed, the document from the
     // copy.
-    const qint16 count = m_shell->state().fax.count();
+    const qint16 count = m_shell->files().fax.count();
     click(sent, "cmdSendAgain");
     QCOMPARE(shown(main(), "lblRecNum"), QString::number(count + 1));
     QCOMPARE(shown(main(), "txtTo"), QStringLiteral("Jane Doe"));

@@ -1,4 +1,4 @@
-#include "credentialstore.h"
+#include "account/credentialstore.h"
 #include "fakekeyring.h"
 #include "sessionfixture.h"
 
@@ -34,7 +34,7 @@ private:
     void answerInsideWrites(const QString &ehlo, const QString &at, const QString &event);
     void start(const QString &server)
     {
-        m_session->send_mail({}, {}, server, {}, {}, m_statusText);
+        QVERIFY(m_session->start({server, m_params}));
         Q_EMIT m_socket->connected();
         if (server.startsWith(QStringLiteral("smtps")))
             Q_EMIT m_socket->encrypted();

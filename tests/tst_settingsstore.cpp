@@ -1,5 +1,5 @@
 #include "fakes.h"
-#include "settingsstore.h"
+#include "store/settingsstore.h"
 
 #include <QTemporaryDir>
 #include <QTest>

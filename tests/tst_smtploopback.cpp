@@ -1,8 +1,6 @@
+#include "realsender.h"
 #include "scriptedserver.h"
 #include "sessionfixture.h"
-#include "sslsmtpsocket.h"
-
-#include <QSignalSpy>
 using Action = ScriptedServer::Action;
 
 class TestSmtpLoopback : public QObject
@@ -19,36 +17,22 @@ private Q_SLOTS:
 private:
     QString send(const QString &server);
 
-    std::unique_ptr<SslSmtpSocket> m_socket;
-    std::unique_ptr<FakeStatus> m_status;
-    std::unique_ptr<FakeMessageBox> m_box;
-    std::unique_ptr<SmtpSession> m_session;
-    SendParams m_params;
-    QString m_statusText;
+    std::unique_ptr<RealSender> m_sender;
 };
 
 void TestSmtpLoopback::init()
 {
-    m_socket = std::make_unique<SslSmtpSocket>();
-    m_status = std::make_unique<FakeStatus>();
-    m_box = std::make_unique<FakeMessageBox>();
-    m_params = {QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"),
-                QStringLiteral("Price \u20ac5"), QStringLiteral("one\r\n.\r\ntwo"), QString(), {}};
-    m_session = std::make_unique<SmtpSession>(*m_socket, m_params, m_statusText, *m_status, *m_box,
-                                              SmtpTimeouts{3000ms, 1000ms, 1000ms});
-    m_session->setMachineName(QStringLiteral("client.example"));
+    OutboxParts parts;
+    parts.timeouts = {3000ms, 1000ms, 1000ms};
+    parts.machineName = QStringLiteral("client.example");
+    m_sender = std::make_unique<RealSender>(QList<QSslCertificate>(), std::move(parts));
+    m_sender->waitMs = 5000;
 }
 
 QString TestSmtpLoopback::send(const QString &server)
 {
-    QSignalSpy finished(m_session.get(), &SmtpSession::finished);
-    m_statusText.clear();
-    m_session->send_mail({}, {}, server, {}, {}, m_statusText);
-    if (!m_statusText.isEmpty())
-        return m_statusText;
-    if (!finished.wait(5000))
-        return QStringLiteral("<no outcome>");
-    return m_status->text;
+    return m_sender->send(server, QStringLiteral("555@fax1.example"), QString(),
+                          QStringLiteral("Price \u20ac5"), QStringLiteral("one\r\n.\r\ntwo"));
 }
 
 void TestSmtpLoopback::wireBytes()
@@ -102,7 +86,7 @@ void TestSmtpLoopback::failures()
     server.reply = reply;
     const QString address = QStringLiteral("127.0.0.1:%1").arg(server.server.serverPort());
     QCOMPARE(send(address), status);
-    QVERIFY(m_box->shown.isEmpty());
+    QVERIFY(m_sender->box.shown.isEmpty());
 
     server.failStep = -1;
     QCOMPARE(send(address), QStringLiteral("Sent OK."));
@@ -118,7 +102,7 @@ void TestSmtpLoopback::connectionRefused()
     }
     const QString status = send(QStringLiteral("127.0.0.1:%1").arg(port));
     QCOMPARE(status, QStringLiteral("SMTP Error: Connection refused"));
-    QCOMPARE(m_box->shown,
+    QCOMPARE(m_sender->box.shown,
              QStringList{QStringLiteral(
                  "Winsock Error | Winsock Error number 10061\r\nConnection refused")});
 

@@ -1,6 +1,6 @@
-#include "datafolder.h"
+#include "app/datafolder.h"
 #include "fakes.h"
-#include "qln_main.h"
+#include "store/datafiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -26,13 +26,13 @@ namespace {
 
 struct Run
 {
-    Qln_main qln;
+    DataFiles files;
     FakeDocument doc;
     FakeSettings settings;
     int settingsCreated = 0;
     StartupResult start(const QString &folder)
     {
-        return startup(qln, folder, doc, [this]() -> SettingsFields & {
+        return startup(files, folder, doc, [this]() -> SettingsFields & {
             ++settingsCreated;
             return settings;
         });
@@ -56,13 +56,13 @@ void TestStartup::firstStartInEmptyFolder()
     QCOMPARE(filesIn(dir.path()),
              (QStringList{QStringLiteral("faxes.db"), QStringLiteral("qln.db")}));
     QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("faxes.db"))).size(), 0);
-    QCOMPARE(run.qln.fax.curRec, qint16(1));
+    QCOMPARE(run.files.fax.curRec, qint16(1));
     QCOMPARE(run.doc.recNum, qint16(1));
     QCOMPARE(run.doc.text(DocField::Subject), QString(100, u' '));
     QCOMPARE(run.settingsCreated, 1);
-    programEnd(run.qln);
-    QVERIFY(!run.qln.fax.isOpen());
-    QVERIFY(!run.qln.settings.isOpen());
+    programEnd(run.files);
+    QVERIFY(!run.files.fax.isOpen());
+    QVERIFY(!run.files.settings.isOpen());
 }
 
 void TestStartup::markerChoosesMainWindow()
@@ -93,7 +93,7 @@ void TestStartup::loadsRecordOneAndSettings()
     QCOMPARE(run.doc.text(DocField::To), QStringLiteral("first").leftJustified(50));
     QCOMPARE(run.settings.text(SettingsField::Email),
              QStringLiteral("me@example").leftJustified(100));
-    programEnd(run.qln);
+    programEnd(run.files);
     QCOMPARE(fileBytes(dir.filePath(QStringLiteral("qln.db"))), settingsBefore);
 }
 
@@ -128,7 +128,7 @@ void TestStartup::unusableFolder()
         r.error.contains(occupied.isEmpty() || missing ? QStringLiteral("faxes.db") : occupied),
         qPrintable(r.error));
     QCOMPARE(filesIn(dir.path()), before);
-    QVERIFY(!run.qln.fax.isOpen());
+    QVERIFY(!run.files.fax.isOpen());
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
 }
 
@@ -169,10 +169,10 @@ void TestStartup::dataFolder()
         QCOMPARE(fileMode(user), 0700);
     Run run;
     QVERIFY(run.start(used).error.isEmpty());
-    QCOMPARE(run.qln.folder, used);
+    QCOMPARE(run.files.folder, used);
     for (const char *file : {"faxes.db", "qln.db"})
         QCOMPARE(fileMode(QDir(used).filePath(QLatin1StringView(file))), 0600);
-    programEnd(run.qln);
+    programEnd(run.files);
     ::chmod(QFile::encodeName(readOnly).constData(), 0755);
 }
 

@@ -1,8 +1,8 @@
-#include "frmagreement.h"
-#include "frmmain.h"
-#include "frmsettings.h"
 #include "scriptedserver.h"
 #include "shellfixture.h"
+#include "ui/frmagreement.h"
+#include "ui/frmmain.h"
+#include "ui/frmsettings.h"
 #include "windowdriver.h"
 
 #include <QComboBox>
@@ -69,7 +69,7 @@ void TestWindows::declining()
     QCOMPARE(ended.count(), 1);
     QVERIFY(!QFile::exists(path("qln.rss")));
     QVERIFY(!shell->mainWindow()->isVisible());
-    QVERIFY(!shell->state().fax.isOpen());
+    QVERIFY(!shell->files().fax.isOpen());
 }
 
 void TestWindows::markerGoesStraightToMain()
@@ -325,8 +325,8 @@ void TestWindows::endingDoesNotSaveSettings()
     else
         w->close();
     QCOMPARE(ended.count(), 1);
-    QVERIFY(!shell->state().fax.isOpen());
-    QVERIFY(!shell->state().settings.isOpen());
+    QVERIFY(!shell->files().fax.isOpen());
+    QVERIFY(!shell->files().settings.isOpen());
     shell.reset();
     QCOMPARE(fileBytes(path("qln.db")), before);
 }

@@ -1,9 +1,9 @@
-#include "attachmentpanel.h"
+#include "ui/attachmentpanel.h"
 
-#include "attachmentstrip.h"
-#include "frmpreview.h"
-#include "plaintext.h"
-#include "userinterface.h"
+#include "ui/attachmentstrip.h"
+#include "ui/frmpreview.h"
+#include "ui/plaintext.h"
+#include "ui/statusline.h"
 
 #include <QDir>
 #include <QDragEnterEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "attachmentlist.h"
-#include "enclosure.h"
+#include "documents/attachmentlist.h"
+#include "mail/enclosure.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "attachmentstrip.h"
+#include "ui/attachmentstrip.h"
 
-#include "attachmentlist.h"
+#include "documents/attachmentlist.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

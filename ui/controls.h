@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twips.h"
+#include "ui/twips.h"
 
 #include <QString>
 

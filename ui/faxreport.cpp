@@ -1,4 +1,4 @@
-#include "faxreport.h"
+#include "ui/faxreport.h"
 
 #include <QFile>
 #include <QPainter>

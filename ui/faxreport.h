@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document.h"
-#include "storedmessage.h"
+#include "documents/document.h"
+#include "sent/storedmessage.h"
 
 // The transmission report of a fax, as a fax machine prints one: a page of
 // PDF saying who sent what to whom, when, through which server and with

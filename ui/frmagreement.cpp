@@ -1,9 +1,9 @@
-#include "frmagreement.h"
+#include "ui/frmagreement.h"
 
-#include "controls.h"
-#include "plaintext.h"
-#include "qln_main.h"
-#include "twips.h"
+#include "store/datafiles.h"
+#include "ui/controls.h"
+#include "ui/plaintext.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QDir>

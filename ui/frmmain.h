@@ -1,10 +1,11 @@
 #pragma once
 
-#include "credentialstore.h"
-#include "fields.h"
-#include "smtpsession.h"
-#include "storedmessage.h"
-#include "userinterface.h"
+#include "outbox/draft.h"
+#include "sent/storedmessage.h"
+#include "smtp/session.h"
+#include "store/fields.h"
+#include "ui/signinfaces.h"
+#include "ui/statusline.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -12,31 +13,25 @@
 #include <memory>
 
 class AttachmentPanel;
+class Outbox;
 class QTemporaryDir;
-class SentCopy;
-class SentFolder;
 class frmSent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class SslSmtpSocket;
 class frmSettings;
-struct Qln_main;
+struct DataFiles;
 
 // The working window: the document, Send and its status line, the record
-// buttons and the menu. It owns the socket Winsock1 and the SMTP exchange
-// with the sign-ins it needs, and the settings window, which it creates on
+// buttons and the menu. Send hands what was typed to the Outbox as a draft
+// and shows what it reports. The settings window and the Outbox are made on
 // first use.
-class frmMain : public QMainWindow,
-                public DocumentFields,
-                public StatusLine,
-                public MessageBox,
-                public SignInPrompt
+class frmMain : public QMainWindow, public DocumentFields, public StatusLine
 {
     Q_OBJECT
 public:
-    explicit frmMain(Qln_main &qln, SmtpTimeouts timeouts = {});
+    explicit frmMain(DataFiles &files, SmtpTimeouts timeouts = {});
     ~frmMain() override;
 
     // DocumentFields: the message's line breaks are CR LF here, as stored.
@@ -45,13 +40,6 @@ public:
     void showRecNum(qint16 recNum) override;
     // StatusLine
     void setStatus(const QString &text) override;
-    // MessageBox
-    void exclamation(const QString &text, const QString &title) override;
-    // SignInPrompt: the sign-in window, modal.
-    std::optional<Answer> ask(const Account &account, bool keyringAvailable) override;
-    std::optional<TokenAnswer> askBrowser(const Account &account, const OAuthProvider &provider,
-                                          bool keyringAvailable, QString &failure) override;
-    void notRemembered(const Account &account) override;
 
     // The settings window's fields, creating the window (hidden, loaded from
     // "qln.db", provider "TPC.NET") when there is none.
@@ -87,23 +75,25 @@ private:
     void showSettings();
     void showSent();
     void send();
+    // What was typed and chosen, as the Outbox takes it.
+    Draft draft();
     void about();
     void endProgram();
-    SmtpSession &session();
+    Outbox &outbox();
 
-    Qln_main &m_qln;
+    DataFiles &m_files;
     QPointer<frmSettings> m_settings;
     QWidget *m_client = nullptr;
     AttachmentPanel *m_attachments = nullptr;
     bool m_ended = false;
 
-    QLabel *Label1;
+    QLabel *lblTo;
     QLineEdit *txtTo;
     QLineEdit *txtFax;
     QLineEdit *txtSubject;
-    QLabel *Label2;
-    QLabel *Label3;
-    QLabel *Label4;
+    QLabel *lblFax;
+    QLabel *lblSubject;
+    QLabel *lblMessage;
     QPlainTextEdit *txtMessage;
     QPushButton *btnSend;
     QLabel *lblStatus;
@@ -113,14 +103,10 @@ private:
     QPushButton *btnPrev;
     QPushButton *btnNext;
     QLabel *lblRecNum;
-    // Made at the first Send: most runs of the program send nothing.
-    SslSmtpSocket *Winsock1 = nullptr;
-    std::unique_ptr<SentFolder> m_sentFolder;
-    std::unique_ptr<SentCopy> m_sentCopy;
     QPointer<frmSent> m_sent;
     std::unique_ptr<QTemporaryDir> m_resent; // documents of faxes sent again
-    std::unique_ptr<Keyring> m_keyring;
-    std::unique_ptr<CredentialStore> m_credentials;
-    std::unique_ptr<SmtpSession> m_session;
+    SignInFaces m_signInFaces{this};
+    // Made at the first Send: most runs of the program send nothing.
+    std::unique_ptr<Outbox> m_outbox;
     SmtpTimeouts m_timeouts;
 };

@@ -1,6 +1,6 @@
-#include "frmpreview.h"
+#include "ui/frmpreview.h"
 
-#include "pagemodel.h"
+#include "documents/pagemodel.h"
 
 #include <QListView>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "frmsent.h"
+#include "ui/frmsent.h"
 
-#include "attachmentstrip.h"
-#include "faxreport.h"
-#include "frmpreview.h"
-#include "plaintext.h"
-#include "providers.h"
-#include "sentmodel.h"
+#include "outbox/providers.h"
+#include "sent/sentmodel.h"
+#include "ui/attachmentstrip.h"
+#include "ui/faxreport.h"
+#include "ui/frmpreview.h"
+#include "ui/plaintext.h"
 
 #include <QDir>
 #include <QFileDialog>

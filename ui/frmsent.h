@@ -1,8 +1,8 @@
 #pragma once
 
-#include "attachmentlist.h"
-#include "sentfolder.h"
-#include "storedmessage.h"
+#include "documents/attachmentlist.h"
+#include "sent/sentfolder.h"
+#include "sent/storedmessage.h"
 
 #include <QTemporaryDir>
 #include <QWidget>

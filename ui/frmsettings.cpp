@@ -1,10 +1,10 @@
-#include "frmsettings.h"
+#include "ui/frmsettings.h"
 
-#include "controls.h"
-#include "plaintext.h"
-#include "providers.h"
-#include "settingsstore.h"
-#include "twips.h"
+#include "outbox/providers.h"
+#include "store/settingsstore.h"
+#include "ui/controls.h"
+#include "ui/plaintext.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

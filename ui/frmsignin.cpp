@@ -1,4 +1,4 @@
-#include "frmsignin.h"
+#include "ui/frmsignin.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

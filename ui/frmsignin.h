@@ -1,7 +1,7 @@
 #pragma once
 
-#include "credentialstore.h"
-#include "oauthsignin.h"
+#include "account/credentialstore.h"
+#include "account/oauthsignin.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "savequestion.h"
+#include "ui/savequestion.h"
 
 #include <QLocale>
 #include <QMessageBox>

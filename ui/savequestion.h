@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fieldchanges.h"
+#include "store/fieldchanges.h"
 
 class QWidget;
 

@@ -1,7 +1,7 @@
-#include "shell.h"
+#include "ui/shell.h"
 
-#include "frmagreement.h"
-#include "frmmain.h"
+#include "ui/frmagreement.h"
+#include "ui/frmmain.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -33,7 +33,7 @@ public:
 } // namespace
 
 Shell::Shell(const QString &folder, SmtpTimeouts timeouts)
-    : m_folder(folder), m_main(std::make_unique<frmMain>(m_qln, timeouts))
+    : m_folder(folder), m_main(std::make_unique<frmMain>(m_files, timeouts))
 {
     connect(m_main.get(), &frmMain::programEnded, this, &Shell::end);
 }
@@ -73,7 +73,7 @@ void Shell::prepareApplication()
 Shell::~Shell()
 {
     delete m_agreement;
-    programEnd(m_qln);
+    programEnd(m_files);
 }
 
 frmAgreement *Shell::agreementWindow() const
@@ -83,7 +83,7 @@ frmAgreement *Shell::agreementWindow() const
 
 QString Shell::start()
 {
-    const StartupResult result = startup(m_qln, m_folder, *m_main, [this]() -> SettingsFields & {
+    const StartupResult result = startup(m_files, m_folder, *m_main, [this]() -> SettingsFields & {
         return m_main->settingsFields();
     });
     if (!result.error.isEmpty())
@@ -138,6 +138,6 @@ void Shell::end()
     if (m_ended)
         return;
     m_ended = true;
-    programEnd(m_qln);
+    programEnd(m_files);
     Q_EMIT ended();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "qln_main.h"
-#include "smtpsession.h"
+#include "smtp/session.h"
+#include "store/datafiles.h"
 
 #include <QObject>
 #include <QPointer>
@@ -11,7 +11,7 @@
 class frmAgreement;
 class frmMain;
 
-// The running program: the shared state and the windows, created and shown
+// The running program: its data files and the windows, created and shown
 // in the order start-up needs.
 class Shell : public QObject
 {
@@ -37,7 +37,7 @@ public:
     // The files named on a command line, as absolute paths.
     static QStringList filesFromArguments(const QStringList &arguments);
     frmAgreement *agreementWindow() const;
-    Qln_main &state() { return m_qln; }
+    DataFiles &files() { return m_files; }
 
 Q_SIGNALS:
     // Every file is closed; the program should stop now.
@@ -48,7 +48,7 @@ private:
     void showMain();
 
     QString m_folder;
-    Qln_main m_qln;
+    DataFiles m_files;
     std::unique_ptr<frmMain> m_main;
     QPointer<frmAgreement> m_agreement;
     QStringList m_pendingFiles;

@@ -1,5 +1,5 @@
-#include "oauthflow.h"
-#include "oauthredirect.h"
+#include "account/oauthflow.h"
+#include "account/oauthflow/oauthredirect.h"
 
 #include <QCryptographicHash>
 #include <QOAuth2AuthorizationCodeFlow>

@@ -1,6 +1,6 @@
-#include "oauthredirect.h"
+#include "account/oauthflow/oauthredirect.h"
 
-#include "oauthwire.h"
+#include "account/oauthflow/oauthwire.h"
 
 #include <QNetworkReply>
 #include <QTcpSocket>

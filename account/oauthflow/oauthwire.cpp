@@ -1,4 +1,4 @@
-#include "oauthwire.h"
+#include "account/oauthflow/oauthwire.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -5,7 +5,7 @@
 // its kind is what its first bytes say, it has pages, its digest and size
 // are its bytes', and its picture fits the strip.
 
-#include "document.h"
+#include "documents/document.h"
 #include "fuzzinput.h"
 
 #include <QCryptographicHash>

@@ -4,10 +4,10 @@
 // memory outside the record. And any text typed into the fields: Save asks
 // exactly when the record would not give it back.
 
-#include "codec.h"
-#include "faxrecord.h"
-#include "fieldchanges.h"
 #include "fuzzinput.h"
+#include "store/codec.h"
+#include "store/faxrecord.h"
+#include "store/fieldchanges.h"
 
 #include <QHash>
 

@@ -7,8 +7,8 @@
 // back byte for byte when the dots are undone.
 
 #include "fuzzinput.h"
-#include "messagestream.h"
-#include "transparency.h"
+#include "mail/messagestream.h"
+#include "smtp/transparency.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -67,11 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QTemporaryDir dir;
     FuzzInput in(data, size);
     const bool eightBitAllowed = in.byte() & 1;
-    SendParams params;
+    mail::Outgoing params;
     params.subject = in.text();
     params.recipient = in.text();
     params.sender = in.text();
-    params.message = in.text();
+    params.text = in.text();
     params.attachments = attach(in, dir);
     const mail::Stamp stamp{QDateTime(QDate(2026, 12, 7), QTime(17, 5, 9), QTimeZone(3600)),
                             QStringLiteral("20261207160509.0123456789ABCDEF")};

@@ -6,9 +6,9 @@
 // has https endpoints (http only on a loopback host), a client id and
 // hosts.
 
+#include "account/oauthflow/oauthwire.h"
+#include "account/oauthproviders.h"
 #include "fuzzinput.h"
-#include "oauthproviders.h"
-#include "oauthwire.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -5,8 +5,9 @@
 // was, but for the line breaks a field cannot hold.
 
 #include "fuzzinput.h"
-#include "message.h"
-#include "storedmessage.h"
+#include "mime/headerfields.h"
+#include "mime/parameter.h"
+#include "sent/storedmessage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -16,14 +17,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(message.summary.damaged == summary.damaged || bytes.size() > stored::MaxHeader);
     for (const stored::File &f : message.files)
         FUZZ_CHECK(f.bytes.size() <= bytes.size());
-    stored::parameter(bytes, "filename");
+    mime::decodeParameter(bytes, "filename");
 
     FuzzInput in(data, size);
     const QString typed = in.text();
     QString expected = typed;
     expected.replace(u'\r', u' ').replace(u'\n', u' ');
     const stored::Summary back =
-        stored::readSummary(mail::headerField("Subject", typed) + "\r\n");
+        stored::readSummary(mime::headerField("Subject", typed) + "\r\n");
     FUZZ_CHECK(back.subject == expected.trimmed());
     return 0;
 }

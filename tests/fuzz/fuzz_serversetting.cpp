@@ -2,8 +2,8 @@
 // securing it, or a refusal; a valid result written back as a setting
 // parses to the same result.
 
+#include "account/serveraddress.h"
 #include "fuzzinput.h"
-#include "serveraddress.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

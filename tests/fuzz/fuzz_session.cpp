@@ -8,7 +8,7 @@
 
 #include "fakesend.h"
 #include "fuzzinput.h"
-#include "smtpsession.h"
+#include "smtp/session.h"
 
 #include <QCoreApplication>
 
@@ -25,18 +25,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const char *const servers[] = {"mail.example", "mail.example:587", "mail.example:465",
                                           "starttls://mail.example:25"};
     FakeSocket socket;
-    FakeStatus status;
-    FakeMessageBox box;
     FakeCredentials credentials;
     if (setup & 4)
         credentials.answer.reset(); // the user cancels
     credentials.later = setup & 8;
-    SendParams params{QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"),
-                      QStringLiteral("Hi"),
-                      setup & 16 ? QStringLiteral("100 \u20ac\r\n.\r\nend") : QStringLiteral("a"),
-                      QString(), {}};
-    QString statusText;
-    SmtpSession session(socket, params, statusText, status, box);
+    const SmtpRequest request{
+        QString::fromLatin1(servers[setup & 3]),
+        {QStringLiteral("555@fax1.example"), QStringLiteral("joe@example.org"), QStringLiteral("Hi"),
+         setup & 16 ? QStringLiteral("100 \u20ac\r\n.\r\nend") : QStringLiteral("a"), {}}};
+    SmtpSession session(socket);
     session.setMachineName(setup & 32 ? QString() : QStringLiteral("client.example"));
     session.setCredentialSource(&credentials);
 
@@ -50,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         outcomes = 0;
         sentAtEnd = -1;
         socket.sent.clear();
-        session.send_mail({}, {}, QString::fromLatin1(servers[setup & 3]), {}, {}, statusText);
+        FUZZ_CHECK(session.start(request));
     };
     start();
 
@@ -104,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 start();
             break;
         }
-        FUZZ_CHECK(session.heldReplyBytes() <= SmtpSession::MaxReply);
+        FUZZ_CHECK(session.heldReplyBytes() <= ReplyReader::MaxReply);
         FUZZ_CHECK(outcomes <= 1);
         FUZZ_CHECK(sentAtEnd < 0 || socket.sent.size() == sentAtEnd);
         FUZZ_CHECK(session.isBusy() == (outcomes == 0));

@@ -165,6 +165,21 @@ write(
     ],
 )
 
+# fuzz_mime: header fields, parameters and bodies as servers and gateways
+# send them, and texts to write and read back.
+write(
+    "fuzz_mime",
+    [
+        HEAD + b'Content-Type: multipart/mixed; boundary="=_b"\r\n\r\n--=_b\r\n'
+        b"Content-Type: text/plain; charset=windows-1252\r\nContent-Transfer-Encoding: quoted-printable\r\n\r\n"
+        b"Pr=E9sentation =80 5=\r\n soft\r\n--=_b\r\nContent-Transfer-Encoding: base64\r\n\r\nJVBERi0xLjQ=\r\n--=_b--\r\n",
+        b"Subject: =?utf-8?B?6KaL56mN5pu4?= =?ISO-8859-1?q?caf=E9?=\r\n\r\n",
+        b"Content-Disposition: attachment; filename*0*=utf-8''%E6%97%A5; filename*1*=%E6%9C%AC.pdf\r\n",
+        b"=?a?Q?x" * 64,
+        "Za\u017c\u00f3\u0142\u0107 \u65e5\u672c\u8a9e =?no?= \r\n\tline".encode() + b"\0",
+    ],
+)
+
 # fuzz_oauth: the browser's redirects, token answers, oauth.ini files.
 write(
     "fuzz_oauth",

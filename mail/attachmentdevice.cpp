@@ -1,0 +1,76 @@
+#include "mail/attachmentdevice.h"
+
+#include "mime/base64.h"
+
+namespace {
+
+constexpr qint64 PieceBytes = mime::Base64LineBytes * 1024; // whole lines
+} // namespace
+
+AttachmentDevice::AttachmentDevice(const Enclosure &file) : m_enclosure(file), m_file(file.path) {}
+
+bool AttachmentDevice::open(OpenMode mode)
+{
+    if (!m_file.open(QIODevice::ReadOnly)) {
+        setErrorString(m_enclosure.name + QStringLiteral(" cannot be read: ") +
+                       m_file.errorString());
+        return false;
+    }
+    return QIODevice::open(mode | QIODevice::Unbuffered);
+}
+
+bool AttachmentDevice::atEnd() const
+{
+    return m_verified && m_taken == m_encoded.size();
+}
+
+bool AttachmentDevice::fail(const QString &why)
+{
+    setErrorString(why);
+    m_encoded.clear();
+    m_taken = 0;
+    return false;
+}
+
+bool AttachmentDevice::fill()
+{
+    m_encoded.clear();
+    m_taken = 0;
+    // One byte past the size tells a file that has grown.
+    const qint64 want = std::min(PieceBytes, m_enclosure.size - m_read + 1);
+    m_raw.resize(want);
+    const qint64 got = m_file.read(m_raw.data(), want);
+    if (got < 0)
+        return fail(m_enclosure.name + QStringLiteral(" cannot be read: ") + m_file.errorString());
+    m_raw.truncate(got);
+    m_read += got;
+    m_hash.addData(m_raw);
+    const bool ended = got < want;
+    if (m_read > m_enclosure.size || (ended && m_read < m_enclosure.size) ||
+        (ended && m_hash.result() != m_enclosure.sha256))
+        return fail(m_enclosure.name +
+                    QStringLiteral(" has changed since it was attached; attach it again"));
+    m_verified = ended;
+
+    m_encoded = mime::base64Lines(m_raw);
+    return true;
+}
+
+qint64 AttachmentDevice::readData(char *data, qint64 maxSize)
+{
+    qint64 done = 0;
+    while (done < maxSize) {
+        if (m_taken == m_encoded.size()) {
+            if (m_verified)
+                break;
+            if (!fill())
+                return -1;
+            continue;
+        }
+        const qint64 n = std::min<qint64>(maxSize - done, m_encoded.size() - m_taken);
+        std::memcpy(data + done, m_encoded.constData() + m_taken, size_t(n));
+        m_taken += n;
+        done += n;
+    }
+    return done;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "account/credentialstore.h"
+#include "outbox/draft.h"
+#include "smtp/session.h"
+#include "smtp/socket.h"
+
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+class SentCopy;
+class SentFolder;
+
+// The parts of an Outbox a test replaces; each one left empty is the real
+// one: a TLS socket trusting the system's issuers, the desktop's keyring,
+// the sign-in table of the built-in entries and oauth.ini, the machine's
+// own name.
+struct OutboxParts
+{
+    std::unique_ptr<SmtpSocket> socket;
+    std::unique_ptr<Keyring> keyring;
+    std::optional<QList<OAuthProvider>> providers;
+    SmtpTimeouts timeouts;
+    QString machineName;
+};
+
+// Where a Send goes once the window has gathered it: the draft is checked
+// and addressed, sent over SMTP with the sign-in the server wants (asked of
+// the user through `prompt`), and a copy of what the server took is kept in
+// the Sent folder, recording that draft's own fields. One message at a
+// time; progress and outcome are told by signals, so any face (the main
+// window, a command line) can show them.
+class Outbox : public QObject
+{
+    Q_OBJECT
+public:
+    Outbox(const QString &dataFolder, SignInPrompt &prompt, OutboxParts parts = {});
+    ~Outbox() override;
+
+    // The To and Fax fields as the Send command leaves them.
+    struct Fields
+    {
+        QString to;
+        QString fax;
+    };
+
+    // Starts sending `draft`, or refuses it with the reason told by
+    // status(). While a message is still being sent nothing is taken and
+    // nothing is returned: the fields stay as typed.
+    std::optional<Fields> submit(Draft draft);
+    bool isBusy() const { return m_session.isBusy(); }
+
+Q_SIGNALS:
+    // What the status line says now: "Sending", blank while the server
+    // answers, then the outcome; or why the draft was not sent.
+    void status(const QString &text);
+    // The connection failed: what a message box should say, and its title.
+    void alert(const QString &text, const QString &title);
+    // A message's exchange has ended with `outcome`; a copy may have been
+    // added to the Sent folder.
+    void finished(const QString &outcome);
+
+private:
+    std::unique_ptr<SmtpSocket> m_socket;
+    std::unique_ptr<Keyring> m_keyring;
+    CredentialStore m_credentials;
+    std::unique_ptr<SentFolder> m_sentFolder;
+    std::unique_ptr<SentCopy> m_sentCopy;
+    SmtpSession m_session;
+};
