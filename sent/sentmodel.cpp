@@ -95,13 +95,21 @@ QVariant SentModel::headerData(int section, Qt::Orientation orientation, int rol
     return section >= 0 && section < Columns ? QString::fromLatin1(names[section]) : QString();
 }
 
-QString SentModel::remove(int row)
+QString SentModel::name(int row) const
 {
-    if (row < 0 || row >= m_names.size())
+    return m_names.value(row);
+}
+
+QString SentModel::remove(const QString &name)
+{
+    if (name.isEmpty() || name.contains(u'/'))
         return {};
-    if (!m_folder.fileSystem().remove(path(row)))
+    if (!m_folder.fileSystem().remove(QDir(m_folder.cur()).filePath(name)))
         return QStringLiteral("The copy was not deleted: %1.").arg(lastSystemError());
-    beginRemoveRows({}, row, row);
+    const qsizetype row = m_names.indexOf(name);
+    if (row < 0)
+        return {};
+    beginRemoveRows({}, int(row), int(row));
     m_names.removeAt(row);
     m_summaries.removeAt(row);
     endRemoveRows();

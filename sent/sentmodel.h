@@ -36,9 +36,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     QString path(int row) const;
+    // The copy's file name in cur/, which stays its own however the table
+    // changes.
+    QString name(int row) const;
     const stored::Summary &summary(int row) const;
-    // Deletes the copy in `row`; empty, or why not.
-    QString remove(int row);
+    // Deletes the copy named `name`, and its row if it has one; empty, or
+    // why not.
+    QString remove(const QString &name);
 
 private:
     const SentFolder &m_folder;

@@ -27,6 +27,8 @@ private Q_SLOTS:
     void sendAgainAndReport();
     void deleteAsksFirst_data();
     void deleteAsksFirst();
+    void deleteTakesTheCopyChosen();
+    void noTemporaryFolderTouchesNothing();
 
 private:
     frmMain *main() const { return m_shell->mainWindow(); }
@@ -187,6 +189,71 @@ void TestSentWindow::deleteAsksFirst()
     QCOMPARE(box.defaultButton, QStringLiteral("Cancel"));
     QCOMPARE(table->model()->rowCount(), left);
     QCOMPARE(QDir(path("Sent/cur")).entryList(QDir::Files).size(), left);
+}
+
+// A Send that ends while the question waits reloads the table: the copy
+// deleted is still the one chosen.
+void TestSentWindow::deleteTakesTheCopyChosen()
+{
+    for (const char *subject : {"Older", "Newer"}) {
+        fill(QStringLiteral("jane@example.org"), QString(), QString::fromLatin1(subject), QString());
+        send();
+    }
+    frmSent *sent = openSent();
+    auto *table = child<QTableView>(sent, "lstSent");
+    table->selectRow(1);
+    const QStringList before = QDir(path("Sent/cur")).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(before.size(), 2);
+    MessageBoxCatcher box(QStringLiteral("Delete"));
+    box.meanwhile = [&] {
+        fill(QStringLiteral("jane@example.org"), QString(), QStringLiteral("Newest"), QString());
+        send(); // the Sent window reloads when it ends
+    };
+    QTest::keyClick(table, Qt::Key_Delete);
+    QCOMPARE(box.shown, 1);
+    const QStringList after = QDir(path("Sent/cur")).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(after.size(), 2);
+    QVERIFY(!after.contains(before.first())); // the older copy went
+    QVERIFY(after.contains(before.last()));
+    QCOMPARE(table->model()->rowCount(), 2);
+}
+
+// TMPDIR names a file, so no temporary folder can be made: the Sent window
+// says so where the text would be, Send again says so in the status line,
+// and a folder the working directory happens to hold is left alone.
+void TestSentWindow::noTemporaryFolderTouchesNothing()
+{
+    main()->attach({documentfiles::pdf(path("contract.pdf"), 1)});
+    QTRY_COMPARE(shown(main(), "lblStatus"), QStringLiteral("1 document, 1 page"));
+    fill(QStringLiteral("jane@example.org"), QString(), QStringLiteral("Contract"), QString());
+    send();
+    const QString workingBefore = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    QVERIFY(QDir().mkpath(QStringLiteral("0")));
+    writeBytes(path("0/keep.txt"), "the user's");
+    writeBytes(path("not-a-folder"), "");
+    const QByteArray tmpBefore = qgetenv("TMPDIR");
+    qputenv("TMPDIR", path("not-a-folder").toLocal8Bit());
+    auto restore = qScopeGuard([&] {
+        qputenv("TMPDIR", tmpBefore);
+        QDir::setCurrent(workingBefore);
+    });
+
+    frmSent *sent = openSent();
+    child<QTableView>(sent, "lstSent")->selectRow(0);
+    QVERIFY(shown(sent, "txtSentMessage")
+                .startsWith(QStringLiteral("The documents of this copy cannot be shown: no "
+                                           "temporary folder")));
+    QVERIFY(!child<QPushButton>(sent, "cmdSendAgain")->isEnabled());
+
+    QFile copy(QDir(path("Sent/cur")).filePath(QDir(path("Sent/cur")).entryList(QDir::Files).first()));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    child<QLineEdit>(main(), "txtSubject")->setText(QStringLiteral("typed, not saved"));
+    main()->sendAgain(stored::read(copy.readAll()));
+    QVERIFY(shown(main(), "lblStatus").startsWith(
+        QStringLiteral("The fax cannot be sent again: no temporary folder")));
+    QCOMPARE(child<QLineEdit>(main(), "txtSubject")->text(), QStringLiteral("typed, not saved"));
+    QCOMPARE(fileBytes(path("0/keep.txt")), QByteArray("the user's"));
 }
 
 QTEST_MAIN(TestSentWindow)

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 // Drives the real windows the way a user does: by the controls' names.
 
 template <typename T = QWidget> inline T *child(QWidget *window, const char *name)
@@ -59,9 +61,11 @@ inline void triggerMenu(QWidget *window, const QString &entry)
 }
 
 // What the next message box said. It is answered with OK, or with the
-// button captioned `answer`, or "Escape" pressed.
+// button captioned `answer`, or "Escape" pressed; `meanwhile` runs first,
+// while the box waits.
 struct MessageBoxCatcher
 {
+    std::function<void()> meanwhile;
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::TextFormat format = Qt::AutoText;
@@ -82,6 +86,8 @@ struct MessageBoxCatcher
             format = box->textFormat();
             defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
             timer.stop();
+            if (meanwhile)
+                meanwhile();
             if (answer == QStringLiteral("Escape")) {
                 QTest::keyClick(box, Qt::Key_Escape);
                 return;

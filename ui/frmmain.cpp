@@ -188,6 +188,17 @@ void frmMain::showSent()
 
 void frmMain::sendAgain(const stored::Message &message)
 {
+    // The documents are taken from the copy, so that moved or changed
+    // originals do not matter; they live as long as Quillon runs. Without a
+    // temporary folder of its own nothing is touched.
+    if (!message.files.isEmpty()) {
+        if (!m_resent)
+            m_resent = std::make_unique<QTemporaryDir>();
+        if (!m_resent->isValid())
+            return setStatus(QStringLiteral("The fax cannot be sent again: no temporary folder "
+                                            "for its documents (%1)")
+                                 .arg(m_resent->errorString()));
+    }
     if (const QString error = m_files.fax.newRecord(*this); !error.isEmpty())
         return reportError(error);
     m_attachments->clear();
@@ -199,10 +210,6 @@ void frmMain::sendAgain(const stored::Message &message)
     if (!s.provider.isEmpty())
         settingsFields().setText(SettingsField::Provider, s.provider);
     if (!message.files.isEmpty()) {
-        // Taken from the copy, so that moved or changed originals do not
-        // matter; they live as long as Quillon runs.
-        if (!m_resent)
-            m_resent = std::make_unique<QTemporaryDir>();
         static int again = 0;
         const QString place = QDir(m_resent->path()).filePath(QString::number(++again));
         const QStringList files = stored::saveFiles(message.files, place);

@@ -96,7 +96,12 @@ void frmSent::select(int row)
     m_selected = {};
     m_documents.clear();
     QString text;
-    if (row >= 0) {
+    if (row >= 0 && !m_files.isValid()) {
+        // Without a folder of its own a path would name the working folder.
+        text = QStringLiteral("The documents of this copy cannot be shown: no temporary folder (") +
+               m_files.errorString() + u')';
+        row = -1;
+    } else if (row >= 0) {
         QFile file(m_model->path(row));
         if (!file.open(QIODevice::ReadOnly)) {
             text = QStringLiteral("This copy cannot be read: ") + file.errorString();
@@ -120,10 +125,12 @@ void frmSent::select(int row)
     cmdReport->setEnabled(usable);
 }
 
+// The copy deleted is the one chosen, by its file name: while the question
+// waits, a Send that ends reloads the table and its rows move.
 void frmSent::deleteSelected()
 {
-    const int row = selectedRow();
-    if (row < 0)
+    const QString chosen = m_model->name(selectedRow());
+    if (chosen.isEmpty())
         return;
     QMessageBox ask(QMessageBox::Question, QStringLiteral("Quillon"),
                     QStringLiteral("Delete the copy of this fax?"), QMessageBox::NoButton, this);
@@ -134,13 +141,19 @@ void frmSent::deleteSelected()
     ask.exec();
     if (ask.clickedButton() != remove)
         return;
-    if (const QString error = m_model->remove(row); !error.isEmpty())
+    if (const QString error = m_model->remove(chosen); !error.isEmpty())
         plaintext::warning(this, QStringLiteral("Quillon"), error);
 }
 
+// The report is of the fax chosen when Report was pressed, whatever the
+// table does while the file dialog waits.
 void frmSent::report()
 {
-    const stored::Summary &s = m_selected.summary;
+    const stored::Message chosen = m_selected;
+    const QList<documents::Document> pages = m_documents.documents();
+    const stored::Summary &s = chosen.summary;
+    if (s.damaged || s.sent.isNull())
+        return;
     if (!m_documents.stillReading().isEmpty())
         return plaintext::warning(this, QStringLiteral("Quillon"),
                                   QStringLiteral("The documents are still being read."));
@@ -151,7 +164,7 @@ void frmSent::report()
         QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
-    if (const QString error = faxreport::write(path, m_selected, m_documents.documents());
+    if (const QString error = faxreport::write(path, chosen, pages);
         !error.isEmpty())
         plaintext::warning(this, QStringLiteral("Quillon"), error);
 }
