@@ -1,35 +1,67 @@
 #include "app/instance.h"
 
+#include "app/handover.h"
+
 #include <QCryptographicHash>
-#include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 // The answer that the files were taken.
 constexpr char Taken = '\x06';
 
+// A socket's path ends at 108 bytes with its terminating zero.
+constexpr qsizetype MaxSocketPath = 107;
+
+// A folder that is this user's alone: no other user can put a socket of
+// theirs in it, or reach ours.
+bool isPrivateFolder(const QString &folder)
+{
+    struct stat st;
+    return !folder.isEmpty() && ::lstat(QFile::encodeName(folder).constData(), &st) == 0 &&
+           S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
+}
+
+// The desktop's runtime folder, else one made for Quillon in the temporary
+// folder; empty when neither is private.
+QString socketFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (isPrivateFolder(runtime))
+        return runtime;
+    const QString own = QDir(QDir::tempPath()).filePath(QStringLiteral("quillon-%1").arg(::getuid()));
+    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    return isPrivateFolder(own) ? own : QString();
+}
+
 } // namespace
 
 Instance::Instance(const QString &folder)
     : m_folder(folder), m_lock(QDir(folder).filePath(LockName))
 {
-    // Only the private runtime folder: a socket in /tmp could be taken by
+    // Only a private folder: a socket in /tmp itself could be taken by
     // another user first, who would then be handed the file names.
     const QByteArray id =
         QCryptographicHash::hash(QFileInfo(folder).canonicalFilePath().toUtf8(),
                                  QCryptographicHash::Sha256)
             .toHex()
             .left(16);
-    m_socketName = QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
-                       .filePath(QStringLiteral("quillon-") + QString::fromLatin1(id));
+    const QString place = socketFolder();
+    const QString name =
+        QDir(place).filePath(QStringLiteral("quillon-") + QString::fromLatin1(id));
+    if (!place.isEmpty() && QFile::encodeName(name).size() <= MaxSocketPath)
+        m_socketName = name;
     // A lock is stale only when the run that took it has gone, however
     // long ago it was taken.
     m_lock.setStaleLockTime(0);
@@ -49,9 +81,17 @@ Instance::Role Instance::claim(const QStringList &files, QString &error)
             return Role::First;
         }
         if (m_lock.error() != QLockFile::LockFailedError) {
-            // The folder cannot take a lock (read-only, full): start-up
-            // says what is wrong with it when it opens the files.
-            return Role::First;
+            const int reason = errno;
+            // A folder nothing can write in needs no lock: no run can
+            // change its files.
+            if (::access(QFile::encodeName(m_folder).constData(), W_OK) != 0)
+                return Role::First;
+            error = QStringLiteral("Quillon cannot lock its data folder %1: %2")
+                        .arg(QDir::toNativeSeparators(m_folder),
+                             m_lock.error() == QLockFile::PermissionError
+                                 ? QStringLiteral("permission denied")
+                                 : QString::fromLocal8Bit(std::strerror(reason)));
+            return Role::Failed;
         }
         if (handOver(files))
             return Role::Handed;
@@ -64,6 +104,11 @@ Instance::Role Instance::claim(const QStringList &files, QString &error)
 
 void Instance::listen()
 {
+    if (m_socketName.isEmpty()) {
+        std::fprintf(stderr, "quillon: a second start cannot hand files to this one: there is "
+                             "no private folder for its socket\n");
+        return;
+    }
     // A socket file left by a run that crashed is in the way.
     QLocalServer::removeServer(m_socketName);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
@@ -76,27 +121,33 @@ void Instance::receive(QLocalSocket *socket)
 {
     socket->setParent(this);
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-        QDataStream in(socket);
-        in.startTransaction();
+    auto received = std::make_shared<QByteArray>();
+    connect(socket, &QLocalSocket::readyRead, socket, [this, socket, received] {
+        *received += socket->read(handover::MaxBytes + 1 - received->size());
         QStringList files;
-        in >> files;
-        if (!in.commitTransaction())
-            return; // more to come
-        socket->write(&Taken, 1);
-        socket->flush();
-        Q_EMIT handedOver(files);
+        switch (handover::decode(*received, files)) {
+        case handover::Read::More:
+            return;
+        case handover::Read::Refused:
+            socket->abort();
+            return;
+        case handover::Read::Done:
+            socket->write(&Taken, 1);
+            socket->flush();
+            Q_EMIT handedOver(files);
+        }
     });
 }
 
 bool Instance::handOver(const QStringList &files)
 {
+    if (m_socketName.isEmpty())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(m_socketName);
     if (!socket.waitForConnected(1000))
         return false;
-    QDataStream out(&socket);
-    out << files;
+    socket.write(handover::encode(files));
     if (!socket.waitForBytesWritten(2000))
         return false;
     char answer = 0;

@@ -11,6 +11,8 @@
 // run that crashed) and listens on a local socket named after the folder,
 // in the user's private runtime folder. A later start hands its files to
 // it and ends. A copy of Quillon with another data folder runs on its own.
+// A lock that cannot be taken for another reason ends the start, unless
+// nothing can write in the folder anyway.
 class Instance : public QObject
 {
     Q_OBJECT
@@ -28,6 +30,9 @@ public:
     Role claim(const QStringList &files, QString &error);
 
     static inline const QString LockName = QStringLiteral("quillon.lock");
+    // Where the running Quillon listens; empty when there is no private
+    // folder for it.
+    QString socketName() const { return m_socketName; }
 
 Q_SIGNALS:
     // A later start handed over these files (maybe none): attach them and

@@ -6,8 +6,14 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <sys/prctl.h>
+
 int main(int argc, char *argv[])
 {
+    // Passwords and tokens are held in memory: no core dump and no other
+    // process of the user (through /proc/PID/mem or ptrace) may read them,
+    // as ssh-agent keeps its keys.
+    ::prctl(PR_SET_DUMPABLE, 0);
     QApplication app(argc, argv);
     Shell::prepareApplication();
     QCommandLineParser parser;

@@ -1,11 +1,17 @@
 #include "app/datafolder.h"
+#include "app/handover.h"
+#include "app/instance.h"
 #include "fakes.h"
 #include "store/datafiles.h"
 
 #include <QDir>
+#include <QLocalSocket>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +26,12 @@ private Q_SLOTS:
     void unusableFolder();
     void dataFolder_data();
     void dataFolder();
+    void olderFolderMadePrivate_data();
+    void olderFolderMadePrivate();
+    void lockThatCannotBeTaken();
+    void handOverIsBounded_data();
+    void handOverIsBounded();
+    void socketOnlyInAPrivateFolder();
 };
 
 namespace {
@@ -174,6 +186,128 @@ void TestStartup::dataFolder()
         QCOMPARE(fileMode(QDir(used).filePath(QLatin1StringView(file))), 0600);
     programEnd(run.files);
     ::chmod(QFile::encodeName(readOnly).constData(), 0755);
+}
+
+void TestStartup::olderFolderMadePrivate_data()
+{
+    QTest::addColumn<bool>("userFolder");
+    QTest::newRow("the user's data folder") << true;
+    QTest::newRow("a portable copy's folder") << false;
+}
+
+// An earlier Quillon left its folder 755 and its files 644.
+void TestStartup::olderFolderMadePrivate()
+{
+    QFETCH(bool, userFolder);
+    QTemporaryDir dir;
+    const QDir root(dir.path());
+    QVERIFY(root.mkpath(QStringLiteral("usr/bin")));
+    const QString folder = root.filePath(userFolder ? QStringLiteral("Quillon") : QStringLiteral("copy"));
+    QVERIFY(QDir().mkpath(QDir(folder).filePath(QStringLiteral("Sent/cur"))));
+    const QStringList files = {QStringLiteral("faxes.db"), QStringLiteral("qln.db"),
+                               QStringLiteral("qln.rss"), QStringLiteral("Sent/cur/1.x:2,S"),
+                               QStringLiteral("notes.txt")};
+    for (const QString &file : files)
+        writeBytes(QDir(folder).filePath(file), "x");
+    for (const QString &path : {folder, QDir(folder).filePath(QStringLiteral("Sent")),
+                                QDir(folder).filePath(QStringLiteral("Sent/cur"))})
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0755) == 0);
+    for (const QString &file : files)
+        QVERIFY(::chmod(QFile::encodeName(QDir(folder).filePath(file)).constData(), 0644) == 0);
+
+    QCOMPARE(::dataFolder(userFolder ? root.filePath(QStringLiteral("usr/bin")) : folder,
+                          root.filePath(QStringLiteral("usr/bin")), folder),
+             folder);
+    const int folderMode = userFolder ? 0700 : 0755;
+    const int fileMode644 = userFolder ? 0600 : 0644;
+    QCOMPARE(fileMode(folder), folderMode);
+    QCOMPARE(fileMode(QDir(folder).filePath(QStringLiteral("Sent"))), folderMode);
+    QCOMPARE(fileMode(QDir(folder).filePath(QStringLiteral("Sent/cur"))), folderMode);
+    for (const char *own : {"faxes.db", "qln.db", "qln.rss"})
+        QCOMPARE(fileMode(QDir(folder).filePath(QLatin1StringView(own))), fileMode644);
+    QCOMPARE(fileMode(QDir(folder).filePath(QStringLiteral("notes.txt"))), 0644); // not Quillon's
+}
+
+// The lock cannot be made for a reason other than another run holding it
+// (here: no file descriptor left): the start ends before any file is
+// opened, saying why.
+void TestStartup::lockThatCannotBeTaken()
+{
+    QTemporaryDir dir;
+    Instance instance(dir.path());
+    QString error;
+    Instance::Role role = Instance::Role::First;
+    {
+        rlimit before;
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &before) == 0);
+        const int lowestFree = ::dup(0); // what the next open would get
+        ::close(lowestFree);
+        const rlimit none{rlim_t(lowestFree), before.rlim_max};
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &none) == 0);
+        role = instance.claim({}, error);
+        ::setrlimit(RLIMIT_NOFILE, &before);
+    }
+    QCOMPARE(role, Instance::Role::Failed);
+    QVERIFY2(error.startsWith(QStringLiteral("Quillon cannot lock its data folder ") +
+                              dir.path() + QStringLiteral(": ")),
+             qPrintable(error));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+void TestStartup::handOverIsBounded_data()
+{
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<bool>("taken");
+    auto number = [](quint32 n) {
+        QByteArray b(4, '\0');
+        qToBigEndian(n, b.data());
+        return b;
+    };
+    QTest::newRow("two names") << handover::encode({QStringLiteral("/a.pdf"), QStringLiteral("/b\u00e9.pdf")})
+                               << true;
+    QTest::newRow("4 GiB claimed") << number(1) + number(0xfffffff0) + QByteArray(64, 'a') << false;
+    QTest::newRow("2^32 names claimed") << number(0xfffffffe) + number(2) + QByteArray("\0a") << false;
+    QTest::newRow("1,001 names") << handover::encode(QStringList(1001, QStringLiteral("/x"))) << false;
+    QTest::newRow("odd length") << number(1) + number(3) + QByteArray("abc") << false;
+}
+
+// Any process of the user can connect: what it sends is read as a bounded
+// message, and one that claims too much ends its connection.
+void TestStartup::handOverIsBounded()
+{
+    QFETCH(QByteArray, message);
+    QFETCH(bool, taken);
+    QTemporaryDir dir;
+    Instance instance(dir.path());
+    QString error;
+    QCOMPARE(instance.claim({}, error), Instance::Role::First);
+    QSignalSpy handed(&instance, &Instance::handedOver);
+    QLocalSocket other;
+    other.connectToServer(instance.socketName());
+    QVERIFY(other.waitForConnected(2000));
+    other.write(message);
+    QTRY_VERIFY(handed.size() == 1 || other.state() == QLocalSocket::UnconnectedState ||
+                other.bytesAvailable() > 0);
+    QCOMPARE(handed.size(), taken ? 1 : 0);
+    if (taken)
+        QCOMPARE(handed.first().first().toStringList(),
+                 (QStringList{QStringLiteral("/a.pdf"), QStringLiteral("/b\u00e9.pdf")}));
+}
+
+// With no usable runtime folder the socket goes into a folder made for
+// this user alone, never into the shared temporary folder itself.
+void TestStartup::socketOnlyInAPrivateFolder()
+{
+    QTemporaryDir dir;
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+    writeBytes(dir.filePath(QStringLiteral("file")), "");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.filePath(QStringLiteral("file"))));
+    Instance instance(dir.path());
+    qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+    const QString folder = QFileInfo(instance.socketName()).path();
+    QVERIFY2(folder != QDir::tempPath(), qPrintable(instance.socketName()));
+    QCOMPARE(fileMode(folder), 0700);
+    QCOMPARE(QFileInfo(folder).ownerId(), ::getuid());
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QStringList>
+
+// What a later start hands the running Quillon over its local socket: the
+// names of the files to attach, as QDataStream writes a QStringList. Read
+// without trust, since any process of the user can connect: a message
+// claiming more than it may hold is refused before anything is reserved
+// for it.
+namespace handover {
+
+inline constexpr qsizetype MaxBytes = 1024 * 1024;
+inline constexpr qsizetype MaxFiles = 1000;
+
+QByteArray encode(const QStringList &files);
+
+enum class Read
+{
+    More,    // the message has not all come yet
+    Done,    // `files` holds it
+    Refused, // too long, too many names, or not a list of names
+};
+Read decode(QByteArrayView bytes, QStringList &files);
+
+} // namespace handover
