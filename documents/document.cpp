@@ -59,7 +59,8 @@ std::optional<Document> inspect(const QString &path, QString &error)
         error = notAttached(name, QStringLiteral(" cannot be read: ") + file.errorString());
         return std::nullopt;
     }
-    const std::optional<Kind> kind = kindOf(file.peek(KindProbeSize));
+    const QByteArray head = file.peek(KindProbeSize);
+    const std::optional<Kind> kind = kindOf(head);
     if (!kind) {
         error = notAttached(name, QStringLiteral(" is not a PDF, TIFF, PNG or JPEG file"));
         return std::nullopt;
@@ -80,7 +81,12 @@ std::optional<Document> inspect(const QString &path, QString &error)
 
     d.pageSizes = pageSizesOf(d.path, d.kind);
     if (d.pageSizes.isEmpty()) {
-        error = notAttached(name, d.kind == Kind::Pdf
+        const qsizetype junk = d.kind == Kind::Pdf ? pdfHeaderOffset(head) : 0;
+        error = notAttached(name, junk > 0 ? QStringLiteral(" cannot be read: it has %1 bytes "
+                                                            "before its PDF header; save it "
+                                                            "again as PDF")
+                                                 .arg(junk)
+                                  : d.kind == Kind::Pdf
                                       ? QStringLiteral(" cannot be read (damaged, or protected "
                                                        "by a password)")
                                       : QStringLiteral(" cannot be read (damaged)"));

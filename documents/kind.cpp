@@ -10,9 +10,14 @@ std::optional<Kind> kindOf(QByteArrayView head)
         return Kind::Jpeg;
     if (head.startsWith(QByteArrayView("II*\0", 4)) || head.startsWith(QByteArrayView("MM\0*", 4)))
         return Kind::Tiff;
-    if (head.first(std::min(head.size(), KindProbeSize)).indexOf("%PDF-") >= 0)
+    if (pdfHeaderOffset(head) >= 0)
         return Kind::Pdf;
     return std::nullopt;
+}
+
+qsizetype pdfHeaderOffset(QByteArrayView head)
+{
+    return head.first(std::min(head.size(), KindProbeSize)).indexOf("%PDF-");
 }
 
 QByteArray mediaType(Kind kind)

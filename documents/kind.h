@@ -21,8 +21,14 @@ enum class Kind
 constexpr qsizetype KindProbeSize = 1024;
 
 // The kind the bytes at the start of a file announce; nothing for any other
-// file. A PDF may have bytes before its header, as readers allow.
+// file. A PDF may have up to 1,024 bytes before its "%PDF-" header, as
+// gateways and Acrobat allow; it is a PDF, but QtPdf's reader refuses it,
+// so attaching it says so (pdfHeaderOffset).
 std::optional<Kind> kindOf(QByteArrayView head);
+
+// Where a PDF's "%PDF-" header starts among its first bytes; -1 when it
+// does not.
+qsizetype pdfHeaderOffset(QByteArrayView head);
 
 // "application/pdf", "image/tiff", "image/png", "image/jpeg".
 QByteArray mediaType(Kind kind);

@@ -135,13 +135,14 @@ QString FaxStore::write(qint16 recNum)
         m_fs.writeFully(m_fd, buffer.data(), R, offset) && m_fs.syncData(m_fd))
         return {};
 
+    // The file is said to be as it was only once that is on disk too.
     const int saved = errno;
-    if (oldLen > 0)
-        m_fs.writeFully(m_fd, old.constData(), oldLen, offset);
-    if (offset + R > size)
-        m_fs.truncate(m_fd, size);
+    const bool restored = (oldLen == 0 || m_fs.writeFully(m_fd, old.constData(), oldLen, offset)) &&
+                          (offset + R <= size || m_fs.truncate(m_fd, size)) &&
+                          m_fs.syncData(m_fd);
     errno = saved;
-    return failure(QStringLiteral("Cannot save document %1 to %2; the file was left as it was")
+    return failure((restored ? QStringLiteral("Cannot save document %1 to %2; the file was left as it was")
+                             : QStringLiteral("Cannot save document %1 to %2"))
                        .arg(recNum)
                        .arg(FileName));
 }

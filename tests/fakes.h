@@ -38,12 +38,14 @@ public:
 };
 
 // The real file system, but the Nth operation (counted from 1) fails with
-// EIO, or, in short mode, moves only part of its bytes.
+// EIO, or, in short mode, moves only part of its bytes; with `andLater`,
+// so does every operation after it (the disk has gone).
 class FailingFileSystem : public FileSystem
 {
 public:
     int failAt = 0;
     bool shortOnly = false;
+    bool andLater = false;
     int calls = 0;
     int dataSyncs = 0;
 
@@ -91,16 +93,17 @@ public:
 
 private:
     static FileSystem &real() { return FileSystem::posix(); }
+    bool hits(int call) const { return call == failAt || (andLater && failAt > 0 && call > failAt); }
     bool fail()
     {
-        if (++calls != failAt || shortOnly)
+        if (!hits(++calls) || shortOnly)
             return false;
         errno = EIO;
         return true;
     }
     template <typename Op> qint64 partial(qint64 n, Op op)
     {
-        const bool hit = ++calls == failAt;
+        const bool hit = hits(++calls);
         if (hit && !shortOnly) {
             errno = EIO;
             return -1;

@@ -1,5 +1,6 @@
 #include "documentfiles.h"
 #include "documents/attachmentlist.h"
+#include "fakes.h"
 
 #include <QCryptographicHash>
 #include <QSignalSpy>
@@ -40,6 +41,12 @@ QString TestDocuments::make(const QString &what, const QString &name)
     if (what == QStringLiteral("torn")) {
         QFile f(documentfiles::pdf(path, 3));
         return f.open(QIODevice::ReadWrite) && f.resize(600) ? path : QString();
+    }
+    if (what == QStringLiteral("junk")) { // a mail program's header left in front
+        const QByteArray pdf = fileBytes(documentfiles::pdf(path, 1));
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(QByteArray(40, 'x') + pdf) > 0 ? path
+                                                                                      : QString();
     }
     if (what == QStringLiteral("text")) {
         QFile f(path);
@@ -88,6 +95,9 @@ void TestDocuments::inspect_data()
         "Not attached: torn.pdf cannot be read (damaged, or protected by a password)");
     row("PDF with a password", "locked", "locked.pdf", -1, 0,
         "Not attached: locked.pdf cannot be read (damaged, or protected by a password)");
+    row("PDF after other bytes", "junk", "mailed.pdf", -1, 0,
+        "Not attached: mailed.pdf cannot be read: it has 40 bytes before its PDF header; save it "
+        "again as PDF");
     row("gone", "missing", "gone.pdf", -1, 0,
         "Not attached: gone.pdf cannot be read: No such file or directory");
 }
