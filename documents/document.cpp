@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QPainter>
 
+#include <cmath>
+
 namespace documents {
 
 namespace {
@@ -16,12 +18,19 @@ QString notAttached(const QString &name, const QString &why)
     return QStringLiteral("Not attached: ") + name + why;
 }
 
-// The page's shape, as large as fits in `box`, never thinner than a pixel.
+// The page's shape, as large as fits in `box` and within MaxPagePixels,
+// never thinner than a pixel.
 QSize fitted(const QSize &page, const QSize &box)
 {
     if (page.isEmpty() || box.isEmpty())
         return {};
-    return page.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    QSize size = page.scaled(box, Qt::KeepAspectRatio);
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (pixels > MaxPagePixels) {
+        const double shrink = std::sqrt(double(MaxPagePixels) / double(pixels));
+        size = QSize(int(size.width() * shrink), int(size.height() * shrink));
+    }
+    return size.expandedTo(QSize(1, 1));
 }
 
 // The pages QImageReader finds: a PDF's or a TIFF's, one for an image. None

@@ -38,8 +38,14 @@ constexpr QSize ThumbnailSize{48, 64};
 // what the status line says, when the file cannot be attached.
 std::optional<Document> inspect(const QString &path, QString &error);
 
-// Page `page` (counted from 0) of the file, as large as fits in `box`; a
-// null image when it cannot be drawn. Blocks; any thread.
+// The most pixels a page is drawn with: 64 MB at 32 bits a pixel. An
+// extreme page (1 x 1456 pixels, a PDF page a point wide) fitted to a tall
+// box would otherwise take gigabytes.
+inline constexpr qint64 MaxPagePixels = 16 * 1024 * 1024;
+
+// Page `page` (counted from 0) of the file, as large as fits in `box` and
+// within MaxPagePixels; a null image when it cannot be drawn. Blocks; any
+// thread.
 QImage renderPage(const QString &path, Kind kind, int page, const QSize &box);
 
 // "3 pages, 412 KB".

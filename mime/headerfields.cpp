@@ -111,10 +111,13 @@ Header parseHeader(QByteArrayView bytes)
     Header header;
     header.bodyStart = bytes.size();
     forEachLine(bytes, [&](const Line<QByteArrayView> &line) {
-        if (line.text.isEmpty()) {
+        if (line.text.isEmpty() && line.start < bytes.size()) {
             header.bodyStart = line.next;
+            header.ended = true;
             return false;
         }
+        if (line.text.isEmpty())
+            return false; // the bytes end with a field's line break
         if (isWhitespace(line.text[0]) && !header.fields.isEmpty()) {
             header.fields.last().value += line.text;
             return true;
@@ -122,6 +125,7 @@ Header parseHeader(QByteArrayView bytes)
         const qsizetype colon = line.text.indexOf(':');
         if (colon <= 0) {
             header.bodyStart = line.start;
+            header.ended = true;
             return false;
         }
         header.fields.append({line.text.first(colon).trimmed().toByteArray().toLower(),

@@ -34,6 +34,7 @@ struct Header
 {
     QList<Field> fields;
     qsizetype bodyStart = 0; // where the body begins in the bytes read
+    bool ended = false;      // by an empty line or a line that is no field, not the bytes' end
 
     // The first field of that (lower-case) name's value; empty when none.
     QByteArray value(QByteArrayView name) const;

@@ -46,9 +46,14 @@ Summary readSummary(QByteArrayView head)
 
 Message read(QByteArrayView bytes)
 {
-    const mime::Header header = mime::parseHeader(bytes);
+    // A header that has not ended within MaxHeader is not one Quillon wrote.
+    const mime::Header header = mime::parseHeader(bytes.first(std::min(bytes.size(), MaxHeader)));
     Message m;
     m.summary = summaryOf(header);
+    if (!header.ended && bytes.size() > MaxHeader) {
+        m.summary.damaged = true;
+        return m;
+    }
     const QByteArrayView content = bytes.sliced(header.bodyStart);
     const QByteArray type = header.value("content-type").trimmed().toLower();
     const QByteArray boundary =

@@ -48,7 +48,8 @@ struct Message
     QList<File> files;
 };
 
-// The whole copy: the text part and every attached file, decoded.
+// The whole copy: the text part and every attached file, decoded. A header
+// longer than MaxHeader makes the copy damaged.
 Message read(QByteArrayView bytes);
 
 // Writes the files into `folder` under their own names (made safe: no

@@ -19,6 +19,8 @@ private Q_SLOTS:
     void inspect_data();
     void inspect();
     void attachingShowsEachFileAtOnce();
+    void extremePagesStayWithinMemory_data();
+    void extremePagesStayWithinMemory();
 
 private:
     QString make(const QString &what, const QString &name);
@@ -52,16 +54,21 @@ QString TestDocuments::make(const QString &what, const QString &name)
         QFile f(path);
         return f.open(QIODevice::WriteOnly) && f.write("Dear Sir,\n") > 0 ? path : QString();
     }
-    if (what == QStringLiteral("tall")) { // a page 2 points wide, 2080 high
+    if (what == QStringLiteral("tall") || what == QStringLiteral("taller")) {
+        // a page 2 points wide and 2080 high, or 1 point wide and 1456 high
         QFile f(path);
         return f.open(QIODevice::WriteOnly) &&
                        f.write("%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
                                "2 0 obj<</Type/Pages/Kids[3 0 R]/Count 1>>endobj\n"
-                               "3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 2 2080]>>endobj\n"
-                               "trailer<</Root 1 0 R>>\n%%EOF\n") > 0
+                               "3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 " +
+                               QByteArray(what == QStringLiteral("tall") ? "2 2080" : "1 1456") +
+                               "]>>endobj\ntrailer<</Root 1 0 R>>\n%%EOF\n") > 0
                    ? path
                    : QString();
     }
+    if (what == QStringLiteral("thread")) // an image 1 pixel wide
+        return documentfiles::magick(path, "png", {QStringLiteral("-size"), QStringLiteral("1x1456"),
+                                                   QStringLiteral("xc:black")});
     if (what == QStringLiteral("folder"))
         return QDir(m_dir.path()).mkpath(name) ? path : QString();
     return path; // missing
@@ -168,6 +175,40 @@ void TestDocuments::attachingShowsEachFileAtOnce()
     list.clear();
     QCOMPARE(list.summary(), QString());
     QVERIFY(QFile::exists(contract) && QFile::exists(scan)); // never touched
+}
+
+void TestDocuments::extremePagesStayWithinMemory_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::newRow("PNG 1 x 1456 pixels") << QStringLiteral("thread");
+    QTest::newRow("PDF page 1 x 1456 points") << QStringLiteral("taller");
+}
+
+// Such a page fitted to the preview's column (720 pixels wide, as tall as
+// it likes) would be 720 x 1,048,576 pixels, 2.8 GB: every picture of it
+// is drawn within MaxPagePixels, and Quillon stays far below 400 MB.
+void TestDocuments::extremePagesStayWithinMemory()
+{
+    QFETCH(QString, what);
+    const QString path = make(what, what + QStringLiteral(".doc"));
+    QVERIFY(!path.isEmpty());
+    QString error;
+    const std::optional<documents::Document> d = documents::inspect(path, error);
+    QVERIFY2(d, qPrintable(error));
+    for (const QSize &box : {documents::ThumbnailSize, QSize(720, 1 << 20), QSize(200, 300)}) {
+        const QImage page = documents::renderPage(path, d->kind, 0, box);
+        QVERIFY(!page.isNull());
+        QVERIFY(qint64(page.width()) * page.height() <= documents::MaxPagePixels);
+    }
+    QFile status(QStringLiteral("/proc/self/status"));
+    QVERIFY(status.open(QIODevice::ReadOnly));
+    const QByteArray text = status.readAll();
+    const qsizetype at = text.indexOf("VmHWM:");
+    QVERIFY(at >= 0);
+    const qint64 peakKiB = text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ')
+                               .first()
+                               .toLongLong();
+    QVERIFY2(peakKiB < 400 * 1024, qPrintable(QString::number(peakKiB)));
 }
 
 QTEST_MAIN(TestDocuments)

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void refusedFaxIsNotKept();
     void folderThatCannotBeWritten();
     void interruptedCopyLeavesNoPart();
+    void headerBeyondTheCapIsDamaged();
 
 private:
     QString sentPath(const char *part) const
@@ -167,6 +168,19 @@ void TestSentFolder::interruptedCopyLeavesNoPart()
             QVERIFY2(copies().isEmpty(), qPrintable(step));
         }
     }
+}
+
+// A crafted copy of a 4 MB header of unfinished encoded-words: read at
+// once as damaged, not decoded to its end on the window's thread.
+void TestSentFolder::headerBeyondTheCapIsDamaged()
+{
+    const QByteArray crafted =
+        "Subject: " + QByteArray("=?a?Q?x").repeated(4 * 1024 * 1024 / 7) + "\r\n\r\ntext\r\n";
+    QVERIFY(stored::read(crafted).summary.damaged);
+    QVERIFY(!stored::readSummary(crafted).subject.isEmpty());
+    const QByteArray justUnder = "Subject: " + QByteArray(stored::MaxHeader - 13, 'x') + "\r\n\r\nok";
+    QVERIFY(!stored::read(justUnder).summary.damaged);
+    QCOMPARE(stored::read(justUnder).text, QStringLiteral("ok"));
 }
 
 QTEST_MAIN(TestSentFolder)

@@ -162,6 +162,7 @@ write(
         b"Content-Disposition: attachment;\r\n filename*0*=utf-8''%C5%81%C3%B3d%C5%BA;\r\n filename*1*=.pdf\r\n"
         b"Content-Transfer-Encoding: base64\r\n\r\nJVBERi0xLjQ=\r\n--=_x--\r\n",
         b"\x00\xff no header here",
+        b"Subject: " + b"=?a?Q?x" * 10000 + b"\r\n\r\ntext\r\n",
     ],
 )
 
