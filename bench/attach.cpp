@@ -71,13 +71,16 @@ QString makePdfOfSize(const QString &path, qint64 bytes)
 
 Enclosure enclosureOf(const QString &path)
 {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
+    QFile file;
+    FileIdentity identity;
+    QString reason;
+    if (openRegular(file, path, identity, reason) != OpenResult::Opened)
+        return {};
     QCryptographicHash hash(QCryptographicHash::Sha256);
     hash.addData(&file);
     const QFileInfo info(path);
     return {path, info.fileName(), "application/pdf", info.size(), info.lastModified(),
-            hash.result()};
+            hash.result(), identity};
 }
 
 bool sendBoth(const QString &pdf, int count, QList<double> &ours, QList<double> &theirs,

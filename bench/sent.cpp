@@ -49,8 +49,14 @@ bool fill(const SentFolder &folder, int count)
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
         return false;
     out.close();
+    QFile written;
+    FileIdentity identity;
+    QString reason;
+    if (openRegular(written, pdf, identity, reason) != OpenResult::Opened)
+        return false;
     const Enclosure document{pdf, QStringLiteral("scan.pdf"), "application/pdf", bytes.size(),
-                             {}, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256)};
+                             {}, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256),
+                             identity};
     for (int i = 0; i < count; ++i) {
         const mail::Outgoing params{QStringLiteral("5551234@fax1.example"),
                                     QStringLiteral("joe@example.org"),

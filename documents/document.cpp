@@ -1,5 +1,7 @@
 #include "documents/document.h"
 
+#include "store/regularfile.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -35,9 +37,10 @@ QSize fitted(const QSize &page, const QSize &box)
 
 // The pages QImageReader finds: a PDF's or a TIFF's, one for an image. None
 // when the file cannot be read as its kind.
-QList<QSize> pageSizesOf(const QString &path, Kind kind)
+QList<QSize> pageSizesOf(QIODevice &file, Kind kind)
 {
-    QImageReader reader(path, readerFormat(kind));
+    file.seek(0);
+    QImageReader reader(&file, readerFormat(kind));
     if (!reader.canRead())
         return {};
     const int count = kind == Kind::Pdf || kind == Kind::Tiff ? reader.imageCount() : 1;
@@ -53,20 +56,41 @@ QList<QSize> pageSizesOf(const QString &path, Kind kind)
     return sizes;
 }
 
+QImage render(QIODevice &file, Kind kind, int page, const QSize &box)
+{
+    file.seek(0);
+    QImageReader reader(&file, readerFormat(kind));
+    if (page > 0 && !reader.jumpToImage(page))
+        return {};
+    const QSize size = fitted(reader.size(), box);
+    if (size.isEmpty())
+        return {};
+    reader.setScaledSize(size);
+    // Transparent pages are drawn on paper.
+    reader.setBackgroundColor(Qt::white);
+    return reader.read();
+}
+
 } // namespace
 
 std::optional<Document> inspect(const QString &path, QString &error)
 {
     const QFileInfo info(path);
     const QString name = info.fileName();
-    QFile file(path);
-    if (info.exists() && !info.isFile()) {
+    // Opened once: what is hashed, counted and drawn is one file, and a
+    // FIFO in its place cannot hold the reader.
+    QFile file;
+    FileIdentity identity;
+    QString reason;
+    switch (openRegular(file, path, identity, reason)) {
+    case OpenResult::NotRegular:
         error = notAttached(name, QStringLiteral(" is not a PDF, TIFF, PNG or JPEG file"));
         return std::nullopt;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = notAttached(name, QStringLiteral(" cannot be read: ") + file.errorString());
+    case OpenResult::CannotOpen:
+        error = notAttached(name, QStringLiteral(" cannot be read: ") + reason);
         return std::nullopt;
+    case OpenResult::Opened:
+        break;
     }
     const QByteArray head = file.peek(KindProbeSize);
     const std::optional<Kind> kind = kindOf(head);
@@ -79,7 +103,8 @@ std::optional<Document> inspect(const QString &path, QString &error)
     d.path = info.absoluteFilePath();
     d.name = name;
     d.kind = *kind;
-    d.modified = info.lastModified();
+    d.modified = file.fileTime(QFileDevice::FileModificationTime);
+    d.identity = identity;
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (!hash.addData(&file) || file.error() != QFileDevice::NoError) {
         error = notAttached(name, QStringLiteral(" cannot be read: ") + file.errorString());
@@ -88,7 +113,7 @@ std::optional<Document> inspect(const QString &path, QString &error)
     d.sha256 = hash.result();
     d.size = file.pos();
 
-    d.pageSizes = pageSizesOf(d.path, d.kind);
+    d.pageSizes = pageSizesOf(file, d.kind);
     if (d.pageSizes.isEmpty()) {
         const qsizetype junk = d.kind == Kind::Pdf ? pdfHeaderOffset(head) : 0;
         error = notAttached(name, junk > 0 ? QStringLiteral(" cannot be read: it has %1 bytes "
@@ -101,7 +126,7 @@ std::optional<Document> inspect(const QString &path, QString &error)
                                       : QStringLiteral(" cannot be read (damaged)"));
         return std::nullopt;
     }
-    d.thumbnail = renderPage(d.path, d.kind, 0, ThumbnailSize);
+    d.thumbnail = render(file, d.kind, 0, ThumbnailSize);
     if (!d.thumbnail.isNull()) {
         // A white page needs an edge to be seen on a white list.
         d.thumbnail.convertTo(QImage::Format_RGB32);
@@ -114,16 +139,12 @@ std::optional<Document> inspect(const QString &path, QString &error)
 
 QImage renderPage(const QString &path, Kind kind, int page, const QSize &box)
 {
-    QImageReader reader(path, readerFormat(kind));
-    if (page > 0 && !reader.jumpToImage(page))
+    QFile file;
+    FileIdentity identity;
+    QString reason;
+    if (openRegular(file, path, identity, reason) != OpenResult::Opened)
         return {};
-    const QSize size = fitted(reader.size(), box);
-    if (size.isEmpty())
-        return {};
-    reader.setScaledSize(size);
-    // Transparent pages are drawn on paper.
-    reader.setBackgroundColor(Qt::white);
-    return reader.read();
+    return render(file, kind, page, box);
 }
 
 QString pagesAndSize(int pages, qint64 bytes)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/kind.h"
+#include "store/regularfile.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -21,6 +22,7 @@ struct Document
     Kind kind = Kind::Pdf;
     qint64 size = 0;
     QDateTime modified;
+    FileIdentity identity; // which file it was, should another take its name
     QByteArray sha256; // of the whole file
     // Each page's size: a PDF's in points, an image's in pixels. Only the
     // shape counts: pages are shown fitted to a width.

@@ -7,16 +7,34 @@ namespace {
 constexpr qint64 PieceBytes = mime::Base64LineBytes * 1024; // whole lines
 } // namespace
 
-AttachmentDevice::AttachmentDevice(const Enclosure &file) : m_enclosure(file), m_file(file.path) {}
+AttachmentDevice::AttachmentDevice(const Enclosure &file) : m_enclosure(file) {}
 
 bool AttachmentDevice::open(OpenMode mode)
 {
-    if (!m_file.open(QIODevice::ReadOnly)) {
-        setErrorString(m_enclosure.name + QStringLiteral(" cannot be read: ") +
-                       m_file.errorString());
+    FileIdentity identity;
+    QString reason;
+    switch (openRegular(m_file, m_enclosure.path, identity, reason)) {
+    case OpenResult::CannotOpen:
+        setErrorString(m_enclosure.name + QStringLiteral(" cannot be read: ") + reason);
+        return false;
+    case OpenResult::NotRegular:
+        setErrorString(changedText());
+        return false;
+    case OpenResult::Opened:
+        break;
+    }
+    if (identity != m_enclosure.identity) {
+        m_file.close();
+        setErrorString(changedText());
         return false;
     }
     return QIODevice::open(mode | QIODevice::Unbuffered);
+}
+
+QString AttachmentDevice::changedText() const
+{
+    return m_enclosure.name +
+           QStringLiteral(" has changed since it was attached; attach it again");
 }
 
 bool AttachmentDevice::atEnd() const
@@ -48,8 +66,7 @@ bool AttachmentDevice::fill()
     const bool ended = got < want;
     if (m_read > m_enclosure.size || (ended && m_read < m_enclosure.size) ||
         (ended && m_hash.result() != m_enclosure.sha256))
-        return fail(m_enclosure.name +
-                    QStringLiteral(" has changed since it was attached; attach it again"));
+        return fail(changedText());
     m_verified = ended;
 
     m_encoded = mime::base64Lines(m_raw);

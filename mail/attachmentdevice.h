@@ -30,6 +30,7 @@ private:
     // Encodes the next piece of the file into m_encoded; false on failure.
     bool fill();
     bool fail(const QString &why);
+    QString changedText() const;
 
     Enclosure m_enclosure;
     QFile m_file;

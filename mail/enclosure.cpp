@@ -1,18 +1,25 @@
 #include "mail/enclosure.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace enclosure {
 
 QString changedSinceAttached(const Enclosure &file)
 {
-    QFile f(file.path);
-    if (!f.open(QIODevice::ReadOnly))
+    QFile f;
+    FileIdentity identity;
+    QString reason;
+    switch (openRegular(f, file.path, identity, reason)) {
+    case OpenResult::CannotOpen:
         return QStringLiteral("Not sent: ") + file.name + QStringLiteral(" cannot be read: ") +
-               f.errorString();
-    const QFileInfo info(f);
-    if (info.size() != file.size || info.lastModified() != file.modified)
+               reason;
+    case OpenResult::NotRegular:
+        return changed(file);
+    case OpenResult::Opened:
+        break;
+    }
+    if (identity != file.identity || f.size() != file.size ||
+        f.fileTime(QFileDevice::FileModificationTime) != file.modified)
         return changed(file);
     return {};
 }

@@ -12,7 +12,7 @@ BELOW = {
     "store": set(),
     "mime": {"store"},
     "account": set(),
-    "documents": set(),
+    "documents": {"store"},
     "mail": {"mime", "store"},
     "smtp": {"mail", "account", "mime", "store"},
     "sent": {"mail", "mime", "store"},

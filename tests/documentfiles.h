@@ -87,12 +87,19 @@ inline QString lockedPdf(const QString &path)
 // The file as the window hands it to the Send command.
 inline Enclosure enclosure(const QString &path, const char *mediaType)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    FileIdentity identity;
+    QString reason;
+    if (openRegular(file, path, identity, reason) != OpenResult::Opened)
         qFatal("cannot read %s", qPrintable(path));
     const QFileInfo info(path);
-    return {path, info.fileName(), QByteArray(mediaType), info.size(), info.lastModified(),
-            QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)};
+    return {path,
+            info.fileName(),
+            QByteArray(mediaType),
+            info.size(),
+            info.lastModified(),
+            QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256),
+            identity};
 }
 
 } // namespace documentfiles

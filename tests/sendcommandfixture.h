@@ -23,6 +23,7 @@ protected:
     {
         m_doc = FakeDocument();
         m_settings = FakeSettings();
+        m_documents.clear();
         m_status = FakeStatus();
         m_box = FakeMessageBox();
         m_folder = std::make_unique<QTemporaryDir>();
@@ -54,7 +55,7 @@ protected:
                 m_doc.text(DocField::Subject),     m_doc.text(DocField::Message),
                 m_settings.text(SettingsField::Email), m_settings.text(SettingsField::SmtpServer),
                 m_settings.text(SettingsField::Provider), m_settings.text(SettingsField::Acod),
-                {},                                0};
+                m_documents,                       0};
     }
 
     // Presses Send: what the Send command made of the draft, which the
@@ -72,6 +73,7 @@ protected:
 
     FakeDocument m_doc;
     FakeSettings m_settings;
+    QList<Enclosure> m_documents; // attached
     FakeStatus m_status;
     FakeMessageBox m_box;
     std::unique_ptr<QTemporaryDir> m_folder; // the data folder

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using documents::Kind;
 
 // Real files of every kind, read as the window reads what is attached:
@@ -69,6 +71,8 @@ QString TestDocuments::make(const QString &what, const QString &name)
     if (what == QStringLiteral("thread")) // an image 1 pixel wide
         return documentfiles::magick(path, "png", {QStringLiteral("-size"), QStringLiteral("1x1456"),
                                                    QStringLiteral("xc:black")});
+    if (what == QStringLiteral("fifo")) // nothing ever writes to it
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
     if (what == QStringLiteral("folder"))
         return QDir(m_dir.path()).mkpath(name) ? path : QString();
     return path; // missing
@@ -96,6 +100,8 @@ void TestDocuments::inspect_data()
     row("a page of an odd shape", "tall", "strip.pdf", int(Kind::Pdf), 1, "");
     row("text named .pdf", "text", "letter.pdf", -1, 0,
         "Not attached: letter.pdf is not a PDF, TIFF, PNG or JPEG file");
+    row("a FIFO named .pdf", "fifo", "pipe.pdf", -1, 0,
+        "Not attached: pipe.pdf is not a PDF, TIFF, PNG or JPEG file");
     row("a folder", "folder", "papers", -1, 0,
         "Not attached: papers is not a PDF, TIFF, PNG or JPEG file");
     row("damaged PDF", "torn", "torn.pdf", -1, 0,

@@ -1,6 +1,11 @@
+#include "documentfiles.h"
 #include "mail/text.h"
 #include "outbox/providers.h"
 #include "sendcommandfixture.h"
+
+#include <QDir>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,6 +24,8 @@ private Q_SLOTS:
     void serverSettingRefused();
     void busyRefusesBeforeTouchingAnything();
     void cannotConnectShownInStatusLine();
+    void fileSwappedSinceAttached_data();
+    void fileSwappedSinceAttached();
     void replaceChar_data();
     void replaceChar();
 };
@@ -262,6 +269,43 @@ void TestSendCommand::cannotConnectShownInStatusLine()
     m_doc.setText(DocField::To, QStringLiteral("a@b.example"));
     press();
     QCOMPARE(m_status.history, (QStringList{u"Sending"_s, u"Cannot connect to SMTP server"_s}));
+}
+
+void TestSendCommand::fileSwappedSinceAttached_data()
+{
+    QTest::addColumn<QString>("swap");
+    QTest::newRow("a FIFO") << QStringLiteral("fifo");
+    QTest::newRow("another file, the same bytes") << QStringLiteral("copy");
+    QTest::newRow("a folder") << QStringLiteral("folder");
+}
+
+// What was attached is that file: another put in its place is refused at
+// Send, and a FIFO there cannot hold the window.
+void TestSendCommand::fileSwappedSinceAttached()
+{
+    QFETCH(QString, swap);
+    const QString path = m_folder->filePath(QStringLiteral("contract.pdf"));
+    writeBytes(path, "%PDF-1.4 tiny");
+    m_documents = {documentfiles::enclosure(path, "application/pdf")};
+    const QDateTime modified = m_documents.first().modified;
+    const QString aside = path + QStringLiteral(".old");
+    QVERIFY(QFile::rename(path, aside));
+    if (swap == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (swap == u"folder")
+        QVERIFY(QDir().mkdir(path));
+    else
+        QVERIFY(QFile::copy(aside, path));
+    if (swap == u"copy") { // even with the time it had
+        QFile copy(path);
+        QVERIFY(copy.open(QIODevice::ReadWrite));
+        QVERIFY(copy.setFileTime(modified, QFileDevice::FileModificationTime));
+    }
+    m_doc.setText(DocField::To, QStringLiteral("jane@example.org"));
+    const Addressed refused = press();
+    QCOMPARE(refused.refusal,
+             QStringLiteral("Not sent: contract.pdf has changed since it was attached; attach it again"));
+    QCOMPARE(m_socket->connects, 0);
 }
 
 void TestSendCommand::replaceChar_data()

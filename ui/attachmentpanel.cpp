@@ -120,7 +120,8 @@ QList<Enclosure> AttachmentPanel::enclosures() const
 {
     QList<Enclosure> files;
     for (const documents::Document &d : m_list.documents())
-        files.append({d.path, d.name, documents::mediaType(d.kind), d.size, d.modified, d.sha256});
+        files.append({d.path, d.name, documents::mediaType(d.kind), d.size, d.modified, d.sha256,
+                      d.identity});
     return files;
 }
 
