@@ -4,10 +4,11 @@
 
 CredentialStore::CredentialStore(Keyring &keyring, SignInPrompt &prompt,
                                  QList<OAuthProvider> providers,
-                                 std::chrono::milliseconds keyringWait)
+                                 std::chrono::milliseconds keyringWait,
+                                 std::chrono::milliseconds tokenWait)
     : m_keyring(keyring), m_prompt(prompt), m_providers(std::move(providers)),
       m_keyringWait(keyringWait),
-      m_tokens(std::make_unique<TokenStore>(keyring, prompt, keyringWait))
+      m_tokens(std::make_unique<TokenStore>(keyring, prompt, keyringWait, tokenWait))
 {
 }
 

@@ -52,8 +52,12 @@ public:
 class CredentialStore final : public QObject, public CredentialSource
 {
 public:
+    // A keyring that does not answer within `keyringWait` is passed over; a
+    // token endpoint that does not answer a refresh within `tokenWait` ends
+    // the Send.
     CredentialStore(Keyring &keyring, SignInPrompt &prompt, QList<OAuthProvider> providers = {},
-                    std::chrono::milliseconds keyringWait = std::chrono::seconds(20));
+                    std::chrono::milliseconds keyringWait = std::chrono::seconds(20),
+                    std::chrono::milliseconds tokenWait = std::chrono::minutes(2));
     ~CredentialStore() override;
 
     bool signInBeforeConnecting(const Account &account) const override;

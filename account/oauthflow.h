@@ -14,6 +14,7 @@ struct OAuthTokens
     QString access;
     QString refresh;
     QDateTime expires; // null when the provider did not say
+    QString account;   // who signed in, when the provider said (an id_token)
 };
 
 // The part of a sign-in that speaks HTTP with the browser and the

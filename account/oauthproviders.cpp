@@ -29,15 +29,26 @@ QList<OAuthProvider> builtIn()
          QUrl(QStringLiteral("https://login.microsoftonline.com/common/oauth2/v2.0/authorize")),
          QUrl(QStringLiteral("https://login.microsoftonline.com/common/oauth2/v2.0/token")),
          QStringLiteral(QUILLON_MICROSOFT_CLIENT_ID), QString(),
-         QStringLiteral("https://outlook.office.com/SMTP.Send offline_access")},
+         QStringLiteral("https://outlook.office.com/SMTP.Send offline_access openid email")},
         {QStringLiteral("Google"),
          {QStringLiteral("smtp.gmail.com")},
          QUrl(QStringLiteral("https://accounts.google.com/o/oauth2/v2/auth")),
          QUrl(QStringLiteral("https://oauth2.googleapis.com/token")),
          QStringLiteral(QUILLON_GOOGLE_CLIENT_ID), QStringLiteral(QUILLON_GOOGLE_CLIENT_SECRET),
-         QStringLiteral("https://mail.google.com/")},
+         QStringLiteral("https://mail.google.com/ openid email")},
     };
 }
+
+} // namespace
+
+bool isBuiltInTokenEndpoint(const QUrl &token)
+{
+    const QList<OAuthProvider> table = builtIn();
+    return std::any_of(table.cbegin(), table.cend(),
+                       [&](const OAuthProvider &p) { return p.token == token; });
+}
+
+namespace {
 
 const OAuthProvider *named(const QList<OAuthProvider> &providers, const QString &name)
 {

@@ -41,6 +41,9 @@ QList<OAuthProvider> load(const QStringList &iniFiles, QStringList &problems);
 // a loopback host (127.0.0.1, ::1, localhost) http will do.
 QString problem(const OAuthProvider &provider);
 
+// Microsoft's or Google's own token endpoint, as built in.
+bool isBuiltInTokenEndpoint(const QUrl &token);
+
 // The provider `host` signs in with, if any.
 std::optional<OAuthProvider> forHost(const QList<OAuthProvider> &providers, const QString &host);
 

@@ -25,8 +25,11 @@ OAuthSignIn::OAuthSignIn(const OAuthProvider &provider, Browser openBrowser, QOb
     : QObject(parent), m_provider(provider), m_openBrowser(std::move(openBrowser))
 {
     m_deadline.setSingleShot(true);
-    connect(&m_deadline, &QTimer::timeout, this,
-            [this] { fail(QStringLiteral("Not sent: no sign-in within 5 minutes.")); });
+    connect(&m_deadline, &QTimer::timeout, this, [this] {
+        fail(m_refreshing
+                 ? QStringLiteral("Not sent: the sign-in server did not answer in time.")
+                 : QStringLiteral("Not sent: no sign-in within 5 minutes."));
+    });
 }
 
 OAuthSignIn::~OAuthSignIn() = default;
@@ -73,11 +76,12 @@ void OAuthSignIn::authorize(const QString &loginHint, std::chrono::milliseconds 
     m_deadline.start(limit);
 }
 
-void OAuthSignIn::refresh(const QString &refreshToken)
+void OAuthSignIn::refresh(const QString &refreshToken, std::chrono::milliseconds limit)
 {
     if (!start())
         return;
     m_refreshing = true;
+    m_deadline.start(limit);
     m_flow->refresh(refreshToken);
 }
 

@@ -25,8 +25,9 @@ public:
     // offered there, and waits up to `limit` for it to come back.
     void authorize(const QString &loginHint,
                    std::chrono::milliseconds limit = std::chrono::minutes(5));
-    // A new access token for `refreshToken`.
-    void refresh(const QString &refreshToken);
+    // A new access token for `refreshToken`, within `limit`.
+    void refresh(const QString &refreshToken,
+                 std::chrono::milliseconds limit = std::chrono::minutes(2));
     // Gives up on the sign-in under way: failed("Not sent: no sign-in
     // given.").
     void cancel();

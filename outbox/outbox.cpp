@@ -34,7 +34,8 @@ Outbox::Outbox(const QString &dataFolder, SignInPrompt &prompt, OutboxParts part
       m_keyring(orMade(std::move(parts.keyring),
                        [] { return std::make_unique<DesktopKeyring>(); })),
       m_credentials(*m_keyring, prompt,
-                    parts.providers ? *parts.providers : signInTable(dataFolder)),
+                    parts.providers ? *parts.providers : signInTable(dataFolder),
+                    std::chrono::seconds(20), parts.tokenWait),
       m_sentFolder(std::make_unique<SentFolder>(dataFolder)),
       m_sentCopy(std::make_unique<SentCopy>(*m_sentFolder)),
       m_session(*m_socket, parts.timeouts)

@@ -23,6 +23,8 @@ struct OutboxParts
     std::unique_ptr<Keyring> keyring;
     std::optional<QList<OAuthProvider>> providers;
     SmtpTimeouts timeouts;
+    // How long a token endpoint may take to answer a refresh.
+    std::chrono::milliseconds tokenWait = std::chrono::minutes(2);
     QString machineName;
 };
 

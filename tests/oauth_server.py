@@ -11,7 +11,10 @@ Prints its port, then serves until its standard input closes.
                       server
   POST /control       a JSON object: {"deny": bool}, {"expire": true} (every
                       access token ends), {"revoke": true} (every refresh
-                      token ends), {"lifetime": seconds} (of tokens to come)
+                      token ends), {"lifetime": seconds} (of tokens to come),
+                      {"silent": bool} (token requests are taken and never
+                      answered), {"id_email": address} (tokens come with an
+                      OpenID Connect id_token naming that account)
   GET  /log           what was asked of it (authorizations, token grants) and
                       every token it gave
 
@@ -20,11 +23,13 @@ desktop clients are, and "quillon-secret-client" with the secret
 "not-so-secret", as Google gives desktop clients.
 """
 
+import base64
 import json
 import os
 import secrets
 import sys
 import threading
+import time
 import urllib.parse
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
@@ -44,6 +49,8 @@ access = {}  # token -> user, while active
 refresh = {}  # token -> Renewal, while active
 deny = False
 lifetime = 3600
+silent = False  # the token endpoint takes requests and never answers
+id_email = None  # the account an id_token names, if one is given
 log = {"authorize": [], "token": [], "issued": []}
 
 
@@ -174,6 +181,11 @@ def bearer(grant_type, client, user=None, scope=None, expires_in=None,
              "expires_in": lifetime, "scope": scope}
     if include_refresh_token:
         token["refresh_token"] = "rt-" + secrets.token_urlsafe(24)
+    if id_email:
+        # OpenID Connect: who signed in, unsigned as a test may have it.
+        claims = json.dumps({"iss": "http://127.0.0.1", "email": id_email}).encode()
+        token["id_token"] = ".".join(base64.urlsafe_b64encode(part).decode().rstrip("=")
+                                     for part in (b'{"alg":"none"}', claims, b"sig"))
     return token
 
 
@@ -257,12 +269,20 @@ class Handler(BaseHTTPRequestHandler):
         with lock:
             log["token"].append({k: v for k, v in form.items()
                                  if k in ("grant_type", "client_id", "redirect_uri")})
+            hold = silent
+        if hold:  # takes the request and never answers
+            time.sleep(3600)
+            return
         request = OAuth2Request("POST", "http://127.0.0.1" + self.path, form, self.headers)
         self.reply(*server.create_token_response(request))
 
     def control(self, switches):
-        global deny, lifetime
+        global deny, lifetime, silent, id_email
         with lock:
+            if "silent" in switches:
+                silent = switches["silent"]
+            if "id_email" in switches:
+                id_email = switches["id_email"]
             if "deny" in switches:
                 deny = switches["deny"]
             if "lifetime" in switches:

@@ -79,22 +79,28 @@ private Q_SLOTS:
     void keyringAcrossARestart();
     void passwordServersUnchanged();
     void noTokenInAnyFile();
+    void tokenEndpointThatNeverAnswers();
+    void signedInAsAnotherAccount();
+    void storedTokenGoesOnlyToItsProvider();
 
 private:
     // Quillon as one run has it: the desktop's keyring, the sign-in
     // window's browser face and the Outbox.
     struct Run
     {
-        Run(const QList<QSslCertificate> &issuers, const QList<OAuthProvider> &providers)
-            : sender(issuers, parts(providers), &user)
+        Run(const QList<QSslCertificate> &issuers, const QList<OAuthProvider> &providers,
+            std::chrono::milliseconds tokenWait)
+            : sender(issuers, parts(providers, tokenWait), &user)
         {
             sender.waitMs = 60000; // the browser takes its time
         }
-        static OutboxParts parts(const QList<OAuthProvider> &providers)
+        static OutboxParts parts(const QList<OAuthProvider> &providers,
+                                 std::chrono::milliseconds tokenWait)
         {
             OutboxParts parts;
             parts.keyring = std::make_unique<DesktopKeyring>();
             parts.providers = providers;
+            parts.tokenWait = tokenWait;
             return parts;
         }
         QString send(const QString &server)
@@ -119,11 +125,21 @@ private:
         f.open(QIODevice::ReadOnly);
         return QJsonDocument::fromJson(f.readAll()).object();
     }
-    std::unique_ptr<Run> newRun(bool secret = false)
+    std::unique_ptr<Run> newRun(bool secret = false,
+                                std::chrono::milliseconds tokenWait = std::chrono::minutes(2),
+                                const OAuthServer *auth = nullptr)
     {
         return std::make_unique<Run>(
             QSslCertificate::fromPath(m_certs.filePath(QStringLiteral("ca.pem"))),
-            QList<OAuthProvider>{m_auth.provider({QStringLiteral("127.0.0.1")}, secret)});
+            QList<OAuthProvider>{(auth ? *auth : m_auth).provider({QStringLiteral("127.0.0.1")}, secret)},
+            tokenWait);
+    }
+    static qsizetype refreshes(const QJsonObject &log)
+    {
+        qsizetype n = 0;
+        for (const QJsonValue &t : log[QStringLiteral("token")].toArray())
+            n += t[QStringLiteral("grant_type")].toString() == QStringLiteral("refresh_token");
+        return n;
     }
     bool startSmtp(const QStringList &extra = {})
     {
@@ -163,7 +179,10 @@ void TestOAuth::initTestCase()
 void TestOAuth::init()
 {
     browserConfig({});
-    m_auth.control({{QStringLiteral("deny"), false}, {QStringLiteral("lifetime"), 3600}});
+    m_auth.control({{QStringLiteral("deny"), false},
+                    {QStringLiteral("lifetime"), 3600},
+                    {QStringLiteral("silent"), false},
+                    {QStringLiteral("id_email"), QJsonValue()}});
     QVERIFY2(startSmtp(), qPrintable(m_smtp->errors()));
     m_run = newRun();
 }
@@ -338,6 +357,50 @@ void TestOAuth::noTokenInAnyFile()
         QCOMPARE(m_bus.filesHolding(t), QStringList());
         QVERIFY(!fileBytes(m_smtp->mailFilePath()).contains(t));
     }
+}
+
+// The token endpoint takes the refresh and never answers: the Send ends
+// when the deadline for token requests passes, and says why.
+void TestOAuth::tokenEndpointThatNeverAnswers()
+{
+    m_run = newRun(false, std::chrono::milliseconds(500));
+    m_auth.control({{QStringLiteral("lifetime"), 60}}); // refreshed at the next Send
+    QCOMPARE(m_run->send(server()), QStringLiteral("Sent OK."));
+    m_auth.control({{QStringLiteral("silent"), true}});
+    QCOMPARE(m_run->send(server()),
+             QStringLiteral("Not sent: the sign-in server did not answer in time."));
+    QVERIFY(!m_run->sender.outbox->isBusy());
+    QCOMPARE(m_smtp->messages().size(), 1);
+}
+
+// The browser signed in another account than the E-mail setting's: the
+// Send ends, nothing of that sign-in is kept, and the right account works.
+void TestOAuth::signedInAsAnotherAccount()
+{
+    m_auth.control({{QStringLiteral("id_email"), QStringLiteral("mallory@example.org")}});
+    QCOMPARE(m_run->send(server()),
+             QStringLiteral("Not sent: signed in as mallory@example.org, not joe@example.org"));
+    QCOMPARE(m_smtp->messages().size(), 0);
+    QCOMPARE(authLog().size(), 0);
+    m_auth.control({{QStringLiteral("id_email"), QStringLiteral("JOE@example.org")}});
+    QCOMPARE(m_run->send(server()), QStringLiteral("Sent OK."));
+    QCOMPARE(m_run->user.browserFaces, 2); // the first sign-in was not kept
+}
+
+// oauth.ini now sends the host to another token endpoint: the refresh
+// token the keyring holds is not posted there; the browser signs in anew.
+void TestOAuth::storedTokenGoesOnlyToItsProvider()
+{
+    QCOMPARE(m_run->send(server()), QStringLiteral("Sent OK."));
+    const qsizetype refreshedAtFirst = refreshes(m_auth.log());
+    m_run.reset();
+    OAuthServer other;
+    QVERIFY(other.start());
+    auto moved = newRun(false, std::chrono::minutes(2), &other);
+    moved->send(server()); // the mail server trusts only the first's tokens
+    QCOMPARE(moved->user.browserFaces, 1);
+    QCOMPARE(refreshes(other.log()), 0);
+    QCOMPARE(refreshes(m_auth.log()), refreshedAtFirst);
 }
 
 QTEST_MAIN(TestOAuth)

@@ -1,7 +1,9 @@
 #include "account/oauthflow.h"
 #include "account/oauthflow/oauthredirect.h"
+#include "account/oauthflow/oauthwire.h"
 
 #include <QCryptographicHash>
+#include <QNetworkAccessManager>
 #include <QOAuth2AuthorizationCodeFlow>
 
 namespace {
@@ -49,6 +51,11 @@ AuthorizationFlow::AuthorizationFlow(const OAuthProvider &provider, Handlers han
       m_redirect(new OAuthRedirectHandler)
 {
     m_flow->setScope(provider.scope);
+    // A token endpoint that takes the connection and never answers would
+    // hold the Send for ever.
+    auto *network = new QNetworkAccessManager(m_flow);
+    network->setTransferTimeout(oauthwire::TransferTimeoutMs);
+    m_flow->setNetworkAccessManager(network);
     if (!provider.clientSecret.isEmpty())
         m_flow->setClientIdentifierSharedKey(provider.clientSecret);
     m_flow->setReplyHandler(m_redirect);
@@ -61,7 +68,9 @@ AuthorizationFlow::AuthorizationFlow(const OAuthProvider &provider, Handlers han
         m_flow, &QAbstractOAuth::authorizeWithBrowser, m_flow,
         [this](const QUrl &url) { call(m_handlers.openBrowser, url); }, Qt::QueuedConnection);
     QObject::connect(m_flow, &QAbstractOAuth::granted, m_flow, [this] {
-        const OAuthTokens tokens{m_flow->token(), m_flow->refreshToken(), m_flow->expirationAt()};
+        const OAuthTokens tokens{
+            m_flow->token(), m_flow->refreshToken(), m_flow->expirationAt(),
+            m_flow->extraTokens().value(QLatin1StringView(OAuthRedirectHandler::SignedInAs)).toString()};
         call(m_handlers.granted, tokens);
     });
     QObject::connect(m_redirect, &OAuthRedirectHandler::refused, m_flow,

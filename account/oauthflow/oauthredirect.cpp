@@ -91,6 +91,10 @@ void OAuthRedirectHandler::networkReplyFinished(QNetworkReply *reply)
 {
     reply->deleteLater();
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (reply->error() == QNetworkReply::OperationCanceledError)
+        return Q_EMIT tokenRequestFailed(
+            QString(), QStringLiteral("the sign-in server did not answer within %1 seconds")
+                           .arg(oauthwire::TransferTimeoutMs / 1000));
     if (!status.isValid())
         return Q_EMIT tokenRequestFailed(QString(), reply->errorString());
     const oauthwire::TokenAnswer a = oauthwire::readTokenAnswer(status.toInt(), reply->readAll());
@@ -102,5 +106,7 @@ void OAuthRedirectHandler::networkReplyFinished(QNetworkReply *reply)
         tokens.insert(QStringLiteral("refresh_token"), a.refreshToken);
     if (a.expiresIn >= 0)
         tokens.insert(QStringLiteral("expires_in"), a.expiresIn);
+    if (!a.signedInAs.isEmpty())
+        tokens.insert(QLatin1StringView(SignedInAs), a.signedInAs);
     Q_EMIT tokensReceived(tokens);
 }

@@ -24,6 +24,9 @@ public:
 
     void networkReplyFinished(QNetworkReply *reply) override;
 
+    // The token's extra value naming the account an id_token named.
+    static constexpr char SignedInAs[] = "quillon_signed_in_as";
+
 Q_SIGNALS:
     // The redirect said the user or the provider refused (error=).
     void refused(const QString &error, const QString &description);

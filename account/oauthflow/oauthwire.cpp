@@ -82,6 +82,7 @@ TokenAnswer readTokenAnswer(int httpStatus, QByteArrayView body)
         return a;
     a.accessToken = o.value(QStringLiteral("access_token")).toString();
     a.refreshToken = o.value(QStringLiteral("refresh_token")).toString();
+    a.signedInAs = idTokenAccount(o.value(QStringLiteral("id_token")).toString());
     const QJsonValue expires = o.value(QStringLiteral("expires_in"));
     // Some servers send the number as a string.
     const double seconds = expires.isString() ? expires.toString().toDouble() : expires.toDouble(-1);
@@ -94,6 +95,21 @@ TokenAnswer readTokenAnswer(int httpStatus, QByteArrayView body)
                                  .arg(httpStatus);
     }
     return a;
+}
+
+QString idTokenAccount(QStringView idToken)
+{
+    const QList<QStringView> parts = idToken.split(u'.');
+    if (parts.size() != 3)
+        return {};
+    const QJsonDocument claims = QJsonDocument::fromJson(QByteArray::fromBase64(
+        parts[1].toLatin1(), QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+    const QJsonObject o = claims.object();
+    const QString email = o.value(QStringLiteral("email")).toString().trimmed();
+    if (!email.isEmpty())
+        return email;
+    const QString name = o.value(QStringLiteral("preferred_username")).toString().trimmed();
+    return name.contains(u'@') ? name : QString();
 }
 
 QByteArray response(int status, const QString &text)

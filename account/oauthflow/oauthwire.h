@@ -36,12 +36,22 @@ struct TokenAnswer
     qint64 expiresIn = -1; // seconds; -1 when not said
     QString error;
     QString errorDescription;
+    QString signedInAs; // the account its id_token names, if any
 
     bool ok() const { return error.isEmpty() && !accessToken.isEmpty(); }
 };
 
+// The account an OpenID Connect id_token names: its "email", else an
+// address in "preferred_username"; empty when it names none. Its signature
+// is not checked: the token came straight from the token endpoint over
+// TLS (OpenID Connect Core 3.1.3.7).
+QString idTokenAccount(QStringView idToken);
+
 // The token endpoint's answer: a JSON object, whatever the status.
 TokenAnswer readTokenAnswer(int httpStatus, QByteArrayView body);
+
+// How long one request to the token endpoint may take.
+constexpr int TransferTimeoutMs = 30'000;
 
 // A whole HTTP response of plain text, that closes the connection.
 QByteArray response(int status, const QString &text);

@@ -190,6 +190,8 @@ write(
         b"GET /favicon.ico HTTP/1.1\r\n\r\n",
         b'{"access_token":"at-1","token_type":"Bearer","expires_in":3600,"refresh_token":"rt-1"}',
         b'{"error":"invalid_grant","error_description":"The refresh token was revoked"}',
+        b'{"access_token":"at-2","token_type":"Bearer","id_token":"eyJhbGciOiJub25lIn0.'
+        b'eyJlbWFpbCI6ImpvZUBleGFtcGxlLm9yZyJ9.c2ln"}',
         b"[Contoso]\nhosts=smtp.contoso.example, smtp2.contoso.example\n"
         b"authorization=https://login.contoso.example/authorize\n"
         b"token=https://login.contoso.example/token\nclient_id=abc\nscope=smtp offline_access\n"
