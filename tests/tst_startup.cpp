@@ -11,7 +11,6 @@
 #include <QTest>
 #include <QtEndian>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -229,29 +228,24 @@ void TestStartup::olderFolderMadePrivate()
 }
 
 // The lock cannot be made for a reason other than another run holding it
-// (here: no file descriptor left): the start ends before any file is
-// opened, saying why.
+// (here: a folder whose path leaves no room for the lock's name): the start
+// ends before any file is opened, saying why.
 void TestStartup::lockThatCannotBeTaken()
 {
     QTemporaryDir dir;
-    Instance instance(dir.path());
-    QString error;
-    Instance::Role role = Instance::Role::First;
-    {
-        rlimit before;
-        QVERIFY(::getrlimit(RLIMIT_NOFILE, &before) == 0);
-        const int lowestFree = ::dup(0); // what the next open would get
-        ::close(lowestFree);
-        const rlimit none{rlim_t(lowestFree), before.rlim_max};
-        QVERIFY(::setrlimit(RLIMIT_NOFILE, &none) == 0);
-        role = instance.claim({}, error);
-        ::setrlimit(RLIMIT_NOFILE, &before);
+    QString folder = dir.path();
+    constexpr qsizetype Length = 4090; // the lock's path passes PATH_MAX
+    while (folder.size() < Length) {
+        folder += u'/' + QString(std::min<qsizetype>(200, Length - folder.size() - 1), u'd');
+        QVERIFY(QDir().mkdir(folder));
     }
-    QCOMPARE(role, Instance::Role::Failed);
-    QVERIFY2(error.startsWith(QStringLiteral("Quillon cannot lock its data folder ") +
-                              dir.path() + QStringLiteral(": ")),
-             qPrintable(error));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    Instance instance(folder);
+    QString error;
+    QCOMPARE(instance.claim({}, error), Instance::Role::Failed);
+    QVERIFY2(error.startsWith(QStringLiteral("Quillon cannot lock its data folder ") + folder +
+                              QStringLiteral(": ")),
+             qPrintable(error.right(80)));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
 }
 
 void TestStartup::handOverIsBounded_data()
