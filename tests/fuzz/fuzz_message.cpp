@@ -53,9 +53,14 @@ QList<Enclosure> attach(FuzzInput &in, const QTemporaryDir &dir)
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
             std::abort();
         f.close();
+        QFile written;
+        FileIdentity identity;
+        QString reason;
+        if (openRegular(written, path, identity, reason) != OpenResult::Opened)
+            std::abort();
         files.append({path, name, QByteArrayLiteral("application/pdf"), bytes.size(),
-                      QDateTime(),
-                      QCryptographicHash::hash(bytes, QCryptographicHash::Sha256)});
+                      QDateTime(), QCryptographicHash::hash(bytes, QCryptographicHash::Sha256),
+                      identity});
     }
     return files;
 }
