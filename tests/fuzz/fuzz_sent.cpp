@@ -23,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString typed = in.text();
     QString expected = typed;
     expected.replace(u'\r', u' ').replace(u'\n', u' ');
-    const stored::Summary back =
-        stored::readSummary(mime::headerField("Subject", typed) + "\r\n");
-    FUZZ_CHECK(back.subject == expected.trimmed());
+    // Within the header's cap: beyond it a copy is damaged by design.
+    const QByteArray written = mime::headerField("Subject", typed) + "\r\n";
+    if (written.size() <= stored::MaxHeader)
+        FUZZ_CHECK(stored::readSummary(written).subject == expected.trimmed());
     return 0;
 }
