@@ -1,6 +1,8 @@
 #include "app/handover.h"
 
 #include <QDataStream>
+
+#include <algorithm>
 #include <QIODevice>
 #include <QtEndian>
 
@@ -10,7 +12,57 @@ namespace {
 
 constexpr quint32 NullString = 0xffffffff;
 
+// The markers cannot begin a file's absolute path.
+const QString FieldsMarker = QStringLiteral("\x01fields");
+const QString FilesMarker = QStringLiteral("\x01files");
+
+struct Named
+{
+    const char *name;
+    std::optional<QString> NewFax::*field;
+};
+constexpr Named Fields[] = {{"to", &NewFax::to},
+                            {"fax", &NewFax::fax},
+                            {"subject", &NewFax::subject},
+                            {"message", &NewFax::message},
+                            {"provider", &NewFax::provider}};
+
+// The list as a fax: fields, then files; nothing when it is not one.
+std::optional<NewFax> faxOf(const QStringList &list)
+{
+    NewFax fax;
+    if (list.value(0) != FieldsMarker) {
+        fax.files = list;
+        return fax;
+    }
+    qsizetype i = 1;
+    for (; i + 1 < list.size() && list[i] != FilesMarker; i += 2) {
+        const auto named = std::find_if(std::begin(Fields), std::end(Fields), [&](const Named &n) {
+            return list[i] == QLatin1StringView(n.name);
+        });
+        if (named == std::end(Fields))
+            return std::nullopt;
+        fax.*(named->field) = list[i + 1];
+    }
+    if (list.value(i) != FilesMarker)
+        return std::nullopt;
+    fax.files = list.mid(i + 1);
+    return fax;
+}
+
 } // namespace
+
+QByteArray encode(const NewFax &fax)
+{
+    if (!fax.hasFields())
+        return encode(fax.files);
+    QStringList list{FieldsMarker};
+    for (const Named &n : Fields) {
+        if (const std::optional<QString> &value = fax.*(n.field))
+            list << QLatin1StringView(n.name) << *value;
+    }
+    return encode(list << FilesMarker << fax.files);
+}
 
 QByteArray encode(const QStringList &files)
 {
@@ -20,7 +72,7 @@ QByteArray encode(const QStringList &files)
     return bytes;
 }
 
-Read decode(QByteArrayView bytes, QStringList &files)
+Read decode(QByteArrayView bytes, NewFax &fax)
 {
     if (bytes.size() > MaxBytes)
         return Read::Refused;
@@ -59,7 +111,10 @@ Read decode(QByteArrayView bytes, QStringList &files)
     }
     if (at != bytes.size())
         return Read::Refused;
-    files = read;
+    const std::optional<NewFax> handed = faxOf(read);
+    if (!handed)
+        return Read::Refused;
+    fax = *handed;
     return Read::Done;
 }
 

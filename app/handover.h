@@ -1,19 +1,23 @@
 #pragma once
 
+#include "ui/newfax.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QStringList>
 
 // What a later start hands the running Quillon over its local socket: the
-// names of the files to attach, as QDataStream writes a QStringList. Read
-// without trust, since any process of the user can connect: a message
-// claiming more than it may hold is refused before anything is reserved
-// for it.
+// names of the files to attach, as QDataStream writes a QStringList; with
+// fields from its command line, the list starts with a marker, then names
+// and values, then a second marker and the files. Read without trust, since
+// any process of the user can connect: a message claiming more than it may
+// hold is refused before anything is reserved for it.
 namespace handover {
 
 inline constexpr qsizetype MaxBytes = 1024 * 1024;
 inline constexpr qsizetype MaxFiles = 1000;
 
+QByteArray encode(const NewFax &fax);
 QByteArray encode(const QStringList &files);
 
 enum class Read
@@ -22,6 +26,6 @@ enum class Read
     Done,    // `files` holds it
     Refused, // too long, too many names, or not a list of names
 };
-Read decode(QByteArrayView bytes, QStringList &files);
+Read decode(QByteArrayView bytes, NewFax &fax);
 
 } // namespace handover

@@ -71,7 +71,7 @@ Instance::Instance(const QString &folder)
     });
 }
 
-Instance::Role Instance::claim(const QStringList &files, QString &error)
+Instance::Role Instance::claim(const NewFax &fax, QString &error)
 {
     // The one holding the lock may be starting and not listen yet.
     const QDeadlineTimer deadline(5000);
@@ -93,7 +93,7 @@ Instance::Role Instance::claim(const QStringList &files, QString &error)
                                  : QString::fromLocal8Bit(std::strerror(reason)));
             return Role::Failed;
         }
-        if (handOver(files))
+        if (handOver(fax))
             return Role::Handed;
         QThread::msleep(100);
     }
@@ -124,8 +124,8 @@ void Instance::receive(QLocalSocket *socket)
     auto received = std::make_shared<QByteArray>();
     connect(socket, &QLocalSocket::readyRead, socket, [this, socket, received] {
         *received += socket->read(handover::MaxBytes + 1 - received->size());
-        QStringList files;
-        switch (handover::decode(*received, files)) {
+        NewFax fax;
+        switch (handover::decode(*received, fax)) {
         case handover::Read::More:
             return;
         case handover::Read::Refused:
@@ -134,12 +134,12 @@ void Instance::receive(QLocalSocket *socket)
         case handover::Read::Done:
             socket->write(&Taken, 1);
             socket->flush();
-            Q_EMIT handedOver(files);
+            Q_EMIT handedOver(fax);
         }
     });
 }
 
-bool Instance::handOver(const QStringList &files)
+bool Instance::handOver(const NewFax &fax)
 {
     if (m_socketName.isEmpty())
         return false;
@@ -147,7 +147,7 @@ bool Instance::handOver(const QStringList &files)
     socket.connectToServer(m_socketName);
     if (!socket.waitForConnected(1000))
         return false;
-    socket.write(handover::encode(files));
+    socket.write(handover::encode(fax));
     if (!socket.waitForBytesWritten(2000))
         return false;
     char answer = 0;

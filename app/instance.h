@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/newfax.h"
+
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
@@ -25,9 +27,9 @@ public:
         Handed, // the running Quillon took the files; this run ends
         Failed, // another run has the folder and does not answer
     };
-    // Takes the folder, or hands `files` to the Quillon that has it.
+    // Takes the folder, or hands `fax` to the Quillon that has it.
     // `error` says why on Failed.
-    Role claim(const QStringList &files, QString &error);
+    Role claim(const NewFax &fax, QString &error);
 
     static inline const QString LockName = QStringLiteral("quillon.lock");
     // Where the running Quillon listens; empty when there is no private
@@ -35,14 +37,14 @@ public:
     QString socketName() const { return m_socketName; }
 
 Q_SIGNALS:
-    // A later start handed over these files (maybe none): attach them and
-    // come to the front.
-    void handedOver(const QStringList &files);
+    // A later start handed over this fax (maybe no files, no fields):
+    // open it and come to the front.
+    void handedOver(const NewFax &fax);
 
 private:
     void listen();
     void receive(QLocalSocket *socket);
-    bool handOver(const QStringList &files);
+    bool handOver(const NewFax &fax);
 
     QString m_folder;
     QString m_socketName;

@@ -1,11 +1,13 @@
+#include "app/commandline.h"
 #include "app/datafolder.h"
 #include "app/instance.h"
+#include "app/scriptsend.h"
 #include "ui/plaintext.h"
 #include "ui/shell.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 
+#include <cstdio>
 #include <sys/prctl.h>
 
 int main(int argc, char *argv[])
@@ -14,24 +16,38 @@ int main(int argc, char *argv[])
     // process of the user (through /proc/PID/mem or ptrace) may read them,
     // as ssh-agent keeps its keys.
     ::prctl(PR_SET_DUMPABLE, 0);
+    // The command line is read before the application for it is made:
+    // sending from a script, --help and wrong use need no display (cron,
+    // ssh), and only the window needs one.
+    CommandLine line;
+    {
+        QCoreApplication reading(argc, argv);
+        Shell::nameApplication();
+        line = readCommandLine(QCoreApplication::arguments());
+    }
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "quillon: %s\nTry 'quillon --help'.\n", qPrintable(line.error));
+        return 2;
+    }
+    if (line.send) {
+        // The documents' pages are read offscreen, and standard error is
+        // the script's: it says what the status line would, not what Qt
+        // notices about the session it runs in.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "quillon: %s\n", qPrintable(text));
+        });
+        QGuiApplication app(argc, argv);
+        Shell::nameApplication();
+        return scriptsend::send(dataFolder(), line.fax);
+    }
     QApplication app(argc, argv);
     Shell::prepareApplication();
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Sends faxes and e-mail through your SMTP server and an e-mail-to-fax "
-                       "gateway."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("files"),
-                                 QStringLiteral("Documents to attach: PDF, TIFF, PNG or JPEG."),
-                                 QStringLiteral("[FILE...]"));
-    parser.process(app);
-    const QStringList files = Shell::filesFromArguments(parser.positionalArguments());
-
     const QString folder = dataFolder();
     Instance instance(folder);
     QString error;
-    switch (instance.claim(files, error)) {
+    switch (instance.claim(line.fax, error)) {
     case Instance::Role::Handed:
         return 0;
     case Instance::Role::Failed:
@@ -43,12 +59,12 @@ int main(int argc, char *argv[])
 
     Shell shell(folder);
     QObject::connect(&shell, &Shell::ended, &app, [] { QCoreApplication::exit(0); });
-    QObject::connect(&instance, &Instance::handedOver, &shell, &Shell::openFiles);
+    QObject::connect(&instance, &Instance::handedOver, &shell, &Shell::open);
     if (const QString failed = shell.start(); !failed.isEmpty()) {
         plaintext::messageBox(nullptr, QMessageBox::Critical, QStringLiteral("Quillon"),
                               failed + QStringLiteral("\n\nQuillon cannot start."));
         return 1;
     }
-    shell.openFiles(files);
+    shell.open(line.fax);
     return app.exec();
 }

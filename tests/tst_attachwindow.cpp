@@ -246,7 +246,7 @@ void TestAttachWindow::secondStartHandsOver()
     QString error;
     QCOMPARE(first.claim({}, error), Instance::Role::First);
     auto shell = startShell();
-    connect(&first, &Instance::handedOver, shell.get(), &Shell::openFiles);
+    connect(&first, &Instance::handedOver, shell.get(), &Shell::open);
 
     QProcess second;
     second.setProcessEnvironment(offscreen());

@@ -188,6 +188,10 @@ void frmMain::showSent()
 
 void frmMain::sendAgain(const stored::Message &message)
 {
+    const stored::Summary &s = message.summary;
+    NewFax fax{s.to, s.fax, s.subject, message.text, {}, {}};
+    if (!s.provider.isEmpty())
+        fax.provider = s.provider;
     // The documents are taken from the copy, so that moved or changed
     // originals do not matter; they live as long as Quillon runs. Without a
     // temporary folder of its own nothing is touched.
@@ -198,26 +202,28 @@ void frmMain::sendAgain(const stored::Message &message)
             return setStatus(QStringLiteral("The fax cannot be sent again: no temporary folder "
                                             "for its documents (%1)")
                                  .arg(m_resent->errorString()));
+        static int again = 0;
+        const QString place = QDir(m_resent->path()).filePath(QString::number(++again));
+        fax.files = stored::saveFiles(message.files, place);
+        if (fax.files.isEmpty())
+            return reportError(QStringLiteral("The documents of this fax cannot be written to %1.")
+                                   .arg(QDir::toNativeSeparators(place)));
     }
+    compose(fax);
+}
+
+void frmMain::compose(const NewFax &fax)
+{
     if (const QString error = m_files.fax.newRecord(*this); !error.isEmpty())
         return reportError(error);
     m_attachments->clear();
-    const stored::Summary &s = message.summary;
-    setText(DocField::To, s.to);
-    setText(DocField::Fax, s.fax);
-    setText(DocField::Subject, s.subject);
-    setText(DocField::Message, message.text);
-    if (!s.provider.isEmpty())
-        settingsFields().setText(SettingsField::Provider, s.provider);
-    if (!message.files.isEmpty()) {
-        static int again = 0;
-        const QString place = QDir(m_resent->path()).filePath(QString::number(++again));
-        const QStringList files = stored::saveFiles(message.files, place);
-        if (files.isEmpty())
-            return reportError(QStringLiteral("The documents of this fax cannot be written to %1.")
-                                   .arg(QDir::toNativeSeparators(place)));
-        m_attachments->attach(files);
-    }
+    setText(DocField::To, fax.to.value_or(QString()));
+    setText(DocField::Fax, fax.fax.value_or(QString()));
+    setText(DocField::Subject, fax.subject.value_or(QString()));
+    setText(DocField::Message, fax.message.value_or(QString()));
+    if (fax.provider)
+        settingsFields().setText(SettingsField::Provider, *fax.provider);
+    m_attachments->attach(fax.files);
     raise();
     activateWindow();
 }

@@ -4,6 +4,7 @@
 #include "sent/storedmessage.h"
 #include "smtp/session.h"
 #include "store/fields.h"
+#include "ui/newfax.h"
 #include "ui/signinfaces.h"
 #include "ui/statusline.h"
 
@@ -50,6 +51,9 @@ public:
 
     // Attaches the files to the fax being written.
     void attach(const QStringList &paths);
+    // A new, unsaved document with the fields given, the others empty, and
+    // the files attached; the provider chosen when one is given.
+    void compose(const NewFax &fax);
     // A fax from the Sent folder as a new, unsaved one: its fields as they
     // were typed and its documents; nothing is sent until Send.
     void sendAgain(const stored::Message &message);

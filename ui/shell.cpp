@@ -38,12 +38,17 @@ Shell::Shell(const QString &folder, SmtpTimeouts timeouts)
     connect(m_main.get(), &frmMain::programEnded, this, &Shell::end);
 }
 
-void Shell::prepareApplication()
+void Shell::nameApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("Quillon"));
-    QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillon"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
     // Desktops match the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILLON_APP_ID));
+}
+
+void Shell::prepareApplication()
+{
+    nameApplication();
     // Closing the last window is not the end: the agreement window closes
     // before the main window opens, and the program ends on its own terms.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -103,20 +108,24 @@ QString Shell::start()
 void Shell::showMain()
 {
     m_main->show();
-    openFiles(std::exchange(m_pendingFiles, QStringList()));
+    for (const NewFax &fax : std::exchange(m_pending, {}))
+        open(fax);
 }
 
-void Shell::openFiles(const QStringList &files)
+void Shell::open(const NewFax &fax)
 {
     if (!m_main->isVisible()) {
-        m_pendingFiles += files;
+        m_pending.append(fax);
         if (m_agreement) {
             m_agreement->raise();
             m_agreement->activateWindow();
         }
         return;
     }
-    m_main->attach(files);
+    if (fax.hasFields())
+        m_main->compose(fax);
+    else
+        m_main->attach(fax.files);
     m_main->setWindowState((m_main->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     m_main->raise();
     m_main->activateWindow();

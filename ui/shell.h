@@ -2,6 +2,7 @@
 
 #include "smtp/session.h"
 #include "store/datafiles.h"
+#include "ui/newfax.h"
 
 #include <QObject>
 #include <QPointer>
@@ -19,8 +20,11 @@ class Shell : public QObject
 public:
     explicit Shell(const QString &folder, SmtpTimeouts timeouts = {});
 
-    // Application-wide settings the windows expect; call once the
-    // QApplication exists.
+    // The program's name and version, which its data folder and --version
+    // take; call once the application exists.
+    static void nameApplication();
+    // Application-wide settings the windows expect, the name among them;
+    // call once the QApplication exists.
     static void prepareApplication();
     ~Shell() override;
 
@@ -30,10 +34,12 @@ public:
 
     frmMain *mainWindow() const { return m_main.get(); }
 
-    // Files from the command line or from a later start: attached to the
-    // fax once the main window shows (after the agreement, if that comes
-    // first), which then comes to the front.
-    void openFiles(const QStringList &files);
+    // A fax from the command line or from a later start: its files attached
+    // (and, when fields are given, in a new, unsaved document) once the
+    // main window shows (after the agreement, if that comes first), which
+    // then comes to the front.
+    void open(const NewFax &fax);
+    void openFiles(const QStringList &files) { open(NewFax{{}, {}, {}, {}, {}, files}); }
     // The files named on a command line, as absolute paths.
     static QStringList filesFromArguments(const QStringList &arguments);
     frmAgreement *agreementWindow() const;
@@ -51,6 +57,6 @@ private:
     DataFiles m_files;
     std::unique_ptr<frmMain> m_main;
     QPointer<frmAgreement> m_agreement;
-    QStringList m_pendingFiles;
+    QList<NewFax> m_pending;
     bool m_ended = false;
 };

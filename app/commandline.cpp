@@ -1,0 +1,101 @@
+#include "app/commandline.h"
+
+#include "ui/shell.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+
+namespace {
+
+// A message no fax would hold, and no file read for one may pass.
+constexpr qint64 MaxMessageFile = 16 * 1024 * 1024;
+
+// The window and the message hold line breaks as CR LF.
+QString withCrLf(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return text.replace(u'\n', QStringLiteral("\r\n"));
+}
+
+std::optional<QString> given(const QCommandLineParser &parser, const QString &name)
+{
+    if (!parser.isSet(name))
+        return std::nullopt;
+    return parser.value(name);
+}
+
+} // namespace
+
+CommandLine readCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Sends faxes and e-mail through your SMTP server and an e-mail-to-fax "
+                       "gateway. With no option it opens its window; with --to, --fax, "
+                       "--subject or --message a new fax in it; with --send it sends the fax "
+                       "without a window and ends: 0 when the server took it, 1 when it was "
+                       "refused or could not be sent, 2 for wrong use."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        {QStringLiteral("send"), QStringLiteral("Send without a window, then end.")},
+        {QStringLiteral("to"), QStringLiteral("The recipient's name, or an e-mail address."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("fax"), QStringLiteral("The fax number, as printed."),
+         QStringLiteral("NUMBER")},
+        {QStringLiteral("subject"), QStringLiteral("The subject."), QStringLiteral("TEXT")},
+        {QStringLiteral("message"), QStringLiteral("The message."), QStringLiteral("TEXT")},
+        {QStringLiteral("message-file"),
+         QStringLiteral("The message from a file (UTF-8); - for standard input."),
+         QStringLiteral("PATH")},
+        {QStringLiteral("provider"),
+         QStringLiteral("The gateway: a name from Settings' list, or a gateway's domain "
+                        "(TPC.NET when left out)."),
+         QStringLiteral("NAME")},
+    });
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QStringLiteral("Documents to attach: PDF, TIFF, PNG or JPEG."),
+                                 QStringLiteral("[FILE...]"));
+
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        line.error = parser.errorText();
+        return line;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+
+    line.send = parser.isSet(QStringLiteral("send"));
+    NewFax &fax = line.fax;
+    fax.to = given(parser, QStringLiteral("to"));
+    fax.fax = given(parser, QStringLiteral("fax"));
+    fax.subject = given(parser, QStringLiteral("subject"));
+    fax.provider = given(parser, QStringLiteral("provider"));
+    fax.message = given(parser, QStringLiteral("message"));
+    if (const std::optional<QString> path = given(parser, QStringLiteral("message-file"))) {
+        if (fax.message) {
+            line.error = QStringLiteral("Give --message or --message-file, not both.");
+            return line;
+        }
+        QFile file;
+        const bool opened = *path == u"-" ? file.open(stdin, QIODevice::ReadOnly)
+                                          : (file.setFileName(*path), file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = opened ? file.read(MaxMessageFile + 1) : QByteArray();
+        if (!opened || file.error() != QFileDevice::NoError) {
+            line.error = QStringLiteral("Cannot read %1: %2").arg(*path, file.errorString());
+            return line;
+        }
+        if (bytes.size() > MaxMessageFile) {
+            line.error = QStringLiteral("%1 is too long for a message.").arg(*path);
+            return line;
+        }
+        fax.message = QString::fromUtf8(bytes);
+    }
+    if (fax.message)
+        fax.message = withCrLf(*fax.message);
+    fax.files = Shell::filesFromArguments(parser.positionalArguments());
+    return line;
+}

@@ -1,0 +1,134 @@
+#include "app/scriptsend.h"
+
+#include "documents/document.h"
+#include "outbox/outbox.h"
+#include "store/datafiles.h"
+#include "store/fields.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace scriptsend {
+
+namespace {
+
+// A server's reply keeps its lines, in the terminal's line breaks.
+void say(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    std::fprintf(stderr, "quillon: %s\n", qPrintable(text.trimmed()));
+}
+
+// The settings window's three fields, as the settings file holds them.
+class StoredSettings final : public SettingsFields
+{
+public:
+    QString text(SettingsField field) const override { return m_texts.value(int(field)); }
+    void setText(SettingsField field, const QString &text) override { m_texts[int(field)] = text; }
+
+private:
+    QHash<int, QString> m_texts;
+};
+
+// A user who is not there: a sign-in the keyring does not hold ends the
+// Send, saying how to make it hold one.
+class AbsentUser final : public SignInPrompt
+{
+public:
+    std::optional<Answer> ask(const Account &account, bool) override
+    {
+        needed = QStringLiteral("Not sent: the password for %1 on %2 is not in the keyring; "
+                                "send once from Quillon's window with \"Remember the "
+                                "password\" checked")
+                     .arg(account.defaultUser, account.host);
+        return std::nullopt;
+    }
+    std::optional<TokenAnswer> askBrowser(const Account &account, const OAuthProvider &, bool,
+                                          QString &failure) override
+    {
+        failure = QStringLiteral("Not sent: signing in to %1 needs the web browser; send once "
+                                 "from Quillon's window with \"Remember the sign-in\" checked")
+                      .arg(account.host);
+        return std::nullopt;
+    }
+    void notRemembered(const Account &) override {}
+
+    QString needed; // why a password would have been asked for
+};
+
+// The settings, read and never written; none when there is no file yet.
+bool readSettings(const QString &dataFolder, SettingsFields &fields, QString &error)
+{
+    if (!QFileInfo(QDir(dataFolder).filePath(SettingsStore::FileName)).isFile())
+        return true;
+    SettingsStore store;
+    error = store.open(dataFolder);
+    if (error.isEmpty())
+        error = store.read();
+    if (error.isEmpty())
+        store.loadFields(fields);
+    return error.isEmpty();
+}
+
+} // namespace
+
+int send(const QString &dataFolder, const NewFax &fax)
+{
+    if (!QFileInfo(QDir(dataFolder).filePath(AgreementMarker)).isFile()) {
+        say(QStringLiteral("Not sent: start Quillon once with its window and accept its "
+                           "agreement first"));
+        return 1;
+    }
+    StoredSettings settings;
+    if (QString error; !readSettings(dataFolder, settings, error)) {
+        say(error);
+        return 1;
+    }
+    Draft draft{fax.to.value_or(QString()),
+                fax.fax.value_or(QString()),
+                fax.subject.value_or(QString()),
+                fax.message.value_or(QString()),
+                settings.text(SettingsField::Email),
+                settings.text(SettingsField::SmtpServer),
+                fax.provider.value_or(QStringLiteral("TPC.NET")),
+                settings.text(SettingsField::Acod),
+                {},
+                0};
+    // The documents, checked as the window checks them when attached.
+    for (const QString &path : fax.files) {
+        QString error;
+        const std::optional<documents::Document> d = documents::inspect(path, error);
+        if (!d) {
+            say(error);
+            return 1;
+        }
+        draft.documents.append({d->path, d->name, documents::mediaType(d->kind), d->size,
+                                d->modified, d->sha256, d->identity});
+        draft.pages += d->pages();
+    }
+
+    AbsentUser user;
+    Outbox outbox(dataFolder, user);
+    QString status;
+    QObject::connect(&outbox, &Outbox::status, &outbox, [&](const QString &text) {
+        if (!text.isEmpty())
+            status = text;
+    });
+    QEventLoop loop;
+    QObject::connect(&outbox, &Outbox::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    if (outbox.submit(draft) && outbox.isBusy())
+        loop.exec();
+    if (status.startsWith(QStringLiteral("Sent OK."))) {
+        if (status != QStringLiteral("Sent OK."))
+            say(status); // why no copy was kept
+        return 0;
+    }
+    say(user.needed.isEmpty() ? status : user.needed);
+    return 1;
+}
+
+} // namespace scriptsend
