@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QDragEnterEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
@@ -40,6 +41,25 @@ AttachmentPanel::AttachmentPanel(QWidget *window, QWidget *client, const QRect &
         showSummary();
     });
     connect(&m_list, &QAbstractItemModel::modelReset, this, [this] { showStrip(false); });
+    connect(&m_list, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex &, int first, int last) { release(first, last); });
+    connect(&m_list, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { release(0, m_list.rowCount() - 1); });
+}
+
+void AttachmentPanel::attachOwned(const QString &path)
+{
+    m_owned.insert(path);
+    attach({path});
+}
+
+void AttachmentPanel::release(int first, int last)
+{
+    for (int row = first; row <= last; ++row) {
+        const documents::Document *d = m_list.document(row);
+        if (d && m_owned.remove(d->path))
+            QFile::remove(d->path);
+    }
 }
 
 void AttachmentPanel::showStrip(bool shown)

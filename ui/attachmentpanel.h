@@ -4,6 +4,7 @@
 #include "mail/enclosure.h"
 
 #include <QObject>
+#include <QSet>
 #include <QPointer>
 #include <QRect>
 
@@ -29,6 +30,9 @@ public:
     bool isEmpty() const { return m_list.isEmpty(); }
 
     void attach(const QStringList &paths);
+    // Attaches a file that belongs to Quillon (a printed document): it is
+    // deleted when it leaves the strip, removed or taken off with the rest.
+    void attachOwned(const QString &path);
     // "Attach...": the file dialog, for several files.
     void chooseFiles();
     // Takes every document off the fax; the files stay as they are.
@@ -58,6 +62,8 @@ private:
     void preview(int row);
 
     void showStrip(bool shown);
+    // Deletes the owned files of rows first to last, which are leaving.
+    void release(int first, int last);
 
     QWidget *m_window;
     QWidget *m_client;
@@ -66,4 +72,5 @@ private:
     AttachmentList m_list;
     AttachmentStrip *lstAttachments = nullptr;
     QString m_lastFolder;
+    QSet<QString> m_owned; // printed documents attached
 };

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -47,6 +48,15 @@ frmMain::~frmMain()
 void frmMain::attach(const QStringList &paths)
 {
     m_attachments->attach(paths);
+}
+
+void frmMain::printed(const QString &path)
+{
+    m_attachments->attachOwned(path);
+    setStatus(QStringLiteral("Printed: ") + QFileInfo(path).fileName());
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
 }
 
 void frmMain::recordCommand(const QString &error)

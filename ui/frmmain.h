@@ -54,6 +54,9 @@ public:
     // A new, unsaved document with the fields given, the others empty, and
     // the files attached; the provider chosen when one is given.
     void compose(const NewFax &fax);
+    // A document printed to the "Quillon" printer, attached; it is Quillon's
+    // and goes when it leaves the strip.
+    void printed(const QString &path);
     // A fax from the Sent folder as a new, unsaved one: its fields as they
     // were typed and its documents; nothing is sent until Send.
     void sendAgain(const stored::Message &message);

@@ -1,6 +1,7 @@
 #include "ui/shell.h"
 
 #include "ui/frmagreement.h"
+#include "print/printspool.h"
 #include "ui/frmmain.h"
 
 #include <QApplication>
@@ -108,6 +109,13 @@ QString Shell::start()
 void Shell::showMain()
 {
     m_main->show();
+    // Documents printed to the "Quillon" printer, those waiting first.
+    if (!m_spool) {
+        m_spool = new PrintSpool(m_folder, PrintSpool::userFolder(), this);
+        connect(m_spool, &PrintSpool::printed, m_main.get(), &frmMain::printed);
+        connect(m_spool, &PrintSpool::failed, m_main.get(), &frmMain::setStatus);
+        m_spool->start();
+    }
     for (const NewFax &fax : std::exchange(m_pending, {}))
         open(fax);
 }

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class PrintSpool;
 class frmAgreement;
 class frmMain;
 
@@ -58,5 +59,6 @@ private:
     std::unique_ptr<frmMain> m_main;
     QPointer<frmAgreement> m_agreement;
     QList<NewFax> m_pending;
+    PrintSpool *m_spool = nullptr; // made when the main window first shows
     bool m_ended = false;
 };
