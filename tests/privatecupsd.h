@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
+#include <QThread>
 
 #include <sys/stat.h>
 
@@ -64,7 +64,7 @@ public:
         if (!m_cupsd.waitForStarted())
             return QStringLiteral("cannot start cupsd");
         for (int i = 0; i < 100 && !QFile::exists(socket()); ++i)
-            QTest::qWait(100);
+            QThread::msleep(100);
         const bool added = run(QStringLiteral("lpadmin"),
                                   {QStringLiteral("-p"), QStringLiteral("Quillon"), QStringLiteral("-E"),
                                    QStringLiteral("-v"), QStringLiteral("quillon:/"), QStringLiteral("-P"), ppd,
