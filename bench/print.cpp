@@ -26,12 +26,6 @@
 
 namespace {
 
-double median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.isEmpty() ? 0 : v[v.size() / 2];
-}
-
 bool printing(double &ms)
 {
     QTemporaryDir dir;

@@ -108,12 +108,6 @@ double openWindow(const QString &dataFolder, int &rows)
     return t.nsecsElapsed() / 1e6;
 }
 
-double median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 // Sends the benchmark fax `count` times with and without a copy kept,
 // alternating, and gives the two medians.
 bool keepingCost(const QString &dataFolder, int count, double &with, double &without)
