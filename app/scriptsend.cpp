@@ -106,9 +106,7 @@ int send(const QString &dataFolder, const NewFax &fax)
             say(error);
             return 1;
         }
-        draft.documents.append({d->path, d->name, documents::mediaType(d->kind), d->size,
-                                d->modified, d->sha256, d->identity});
-        draft.pages += d->pages();
+        draft.attach(*d);
     }
 
     AbsentUser user;

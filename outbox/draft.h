@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documents/document.h"
 #include "mail/enclosure.h"
 
 #include <QList>
@@ -22,4 +23,12 @@ struct Draft
     QString accountCode; // the gateway account's activation code
     QList<Enclosure> documents;
     int pages = 0; // of the documents, as their strip counted them
+
+    // Adds a document as it was when attached: what is sent must be it.
+    void attach(const documents::Document &d)
+    {
+        documents.append({d.path, d.name, documents::mediaType(d.kind), d.size, d.modified,
+                          d.sha256, d.identity});
+        pages += d.pages();
+    }
 };

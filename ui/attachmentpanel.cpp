@@ -136,15 +136,6 @@ QString AttachmentPanel::notReady() const
                                    QStringLiteral(" is still being read");
 }
 
-QList<Enclosure> AttachmentPanel::enclosures() const
-{
-    QList<Enclosure> files;
-    for (const documents::Document &d : m_list.documents())
-        files.append({d.path, d.name, documents::mediaType(d.kind), d.size, d.modified, d.sha256,
-                      d.identity});
-    return files;
-}
-
 void AttachmentPanel::acceptDrops(QWidget *target)
 {
     target->setAcceptDrops(true);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "documents/attachmentlist.h"
-#include "mail/enclosure.h"
 
 #include <QObject>
 #include <QSet>
@@ -41,8 +40,6 @@ public:
     // Why the fax cannot be sent yet, or empty: "Not sent: NAME is still
     // being read".
     QString notReady() const;
-    // The documents as the Send command takes them.
-    QList<Enclosure> enclosures() const;
     QList<documents::Document> documents() const { return m_list.documents(); }
 
     // Files dropped onto `target` are attached, even onto a text box that

@@ -167,10 +167,10 @@ Draft frmMain::draft()
             settings.text(SettingsField::SmtpServer),
             settings.text(SettingsField::Provider),
             settings.text(SettingsField::Acod),
-            m_attachments->enclosures(),
+            {},
             0};
     for (const documents::Document &document : m_attachments->documents())
-        d.pages += document.pages();
+        d.attach(document);
     return d;
 }
 
