@@ -19,6 +19,12 @@ const Scheme schemes[] = {
     {u"smtps://", Security::Tls, 465},
 };
 
+// IMAP always signs in, so it has no plain form.
+const Scheme imapSchemes[] = {
+    {u"starttls://", Security::StartTls, 143},
+    {u"imaps://", Security::Tls, 993},
+};
+
 std::optional<quint16> parsePort(QStringView digits)
 {
     if (digits.isEmpty() || digits.size() > 5)
@@ -72,9 +78,26 @@ Security securityForPort(quint16 port)
     return port == 587 ? Security::StartTls : port == 465 ? Security::Tls : Security::Plain;
 }
 
+Security imapSecurityForPort(quint16 port)
+{
+    return port == 143 ? Security::StartTls : Security::Tls;
+}
+
 } // namespace
 
 std::optional<ServerAddress> ServerAddress::parse(QStringView setting)
+{
+    return parseWith(setting, schemes, 25, securityForPort);
+}
+
+std::optional<ServerAddress> ServerAddress::parseImap(QStringView setting)
+{
+    return parseWith(setting, imapSchemes, 993, imapSecurityForPort);
+}
+
+template <typename Schemes, typename SecurityFor>
+std::optional<ServerAddress> ServerAddress::parseWith(QStringView setting, const Schemes &schemes,
+                                                      quint16 defaultPort, SecurityFor securityFor)
 {
     ServerAddress a;
     const Scheme *scheme = nullptr;
@@ -106,8 +129,8 @@ std::optional<ServerAddress> ServerAddress::parse(QStringView setting)
         a.security = scheme->security;
         a.port = port.value_or(scheme->port);
     } else {
-        a.port = port.value_or(25);
-        a.security = securityForPort(a.port);
+        a.port = port.value_or(defaultPort);
+        a.security = securityFor(a.port);
     }
     return a;
 }

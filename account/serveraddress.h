@@ -28,6 +28,12 @@ struct ServerAddress
 
     // Nothing for a text of any other form.
     static std::optional<ServerAddress> parse(QStringView setting);
+    // The IMAP Server setting, which has no plain form:
+    //   host, host:PORT             TLS, port 993 unless given
+    //   host:143                    STARTTLS required
+    //   imaps://host[:port]         TLS on any port, 993 unless given
+    //   starttls://host[:port]      STARTTLS on any port, 143 unless given
+    static std::optional<ServerAddress> parseImap(QStringView setting);
     // The shortest setting that parses to this address.
     QString format() const;
     // The host as a setting writes it: IPv6 in brackets.
@@ -35,6 +41,12 @@ struct ServerAddress
     // "host:port", IPv6 in brackets: for settings and the keyring.
     QString hostAndPort() const;
 
+private:
+    template <typename Schemes, typename SecurityFor>
+    static std::optional<ServerAddress> parseWith(QStringView setting, const Schemes &schemes,
+                                                  quint16 defaultPort, SecurityFor securityFor);
+
+public:
     friend bool operator==(const ServerAddress &a, const ServerAddress &b)
     {
         return a.host == b.host && a.port == b.port && a.security == b.security;

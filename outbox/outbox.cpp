@@ -2,9 +2,11 @@
 
 #include "account/oauthproviders.h"
 #include "outbox/sendcommand.h"
+#include "reports/deliverywatch.h"
 #include "sent/sentcopy.h"
 #include "sent/sentfolder.h"
 #include "smtp/sslsocket.h"
+#include "store/reportsettings.h"
 
 #include <cstdio>
 
@@ -38,8 +40,20 @@ Outbox::Outbox(const QString &dataFolder, SignInPrompt &prompt, OutboxParts part
                     std::chrono::seconds(20), parts.tokenWait),
       m_sentFolder(std::make_unique<SentFolder>(dataFolder)),
       m_sentCopy(std::make_unique<SentCopy>(*m_sentFolder)),
-      m_session(*m_socket, parts.timeouts)
+      m_session(*m_socket, parts.timeouts),
+      m_imapSocket(orMade(std::move(parts.imapSocket),
+                          [] { return std::make_unique<SslSmtpSocket>(); })),
+      m_watch(std::make_unique<DeliveryWatch>(dataFolder, *m_imapSocket, m_credentials,
+                                              parts.imapTimeouts))
 {
+    m_watch->setRetryPause(parts.reconnectPause);
+    connect(m_watch.get(), &DeliveryWatch::trouble, this, &Outbox::reportsTrouble);
+    connect(m_watch.get(), &DeliveryWatch::reported, this,
+            [this](const Delivery &delivery, const WaitingFax &fax) {
+                Q_EMIT reportsChanged();
+                if (delivery.isFinal() && m_sentThisRun.contains(fax.copy))
+                    Q_EMIT delivered(delivery::news(delivery, fax.fax), fax.copy, delivery);
+            });
     m_socket->setObjectName(QStringLiteral("Winsock1"));
     if (!parts.machineName.isEmpty())
         m_session.setMachineName(parts.machineName);
@@ -49,8 +63,12 @@ Outbox::Outbox(const QString &dataFolder, SignInPrompt &prompt, OutboxParts part
     connect(&m_session, &SmtpSession::progressed, this, [this] { Q_EMIT status(QString()); });
     connect(&m_session, &SmtpSession::alert, this, &Outbox::alert);
     connect(&m_session, &SmtpSession::finished, this, [this](const QString &outcome) {
+        const QString copy = m_sentCopy->lastCopy();
+        if (!copy.isEmpty() && !m_sentThisRun.contains(copy))
+            m_sentThisRun.append(copy);
         Q_EMIT status(outcome);
         Q_EMIT finished(outcome);
+        m_watch->check();
     });
 }
 
@@ -74,4 +92,26 @@ std::optional<Outbox::Fields> Outbox::submit(Draft draft)
     if (!m_session.start(std::move(addressed.request)))
         Q_EMIT status(QStringLiteral("Cannot connect to SMTP server"));
     return fields;
+}
+
+QString Outbox::lastCopy() const
+{
+    return m_sentCopy->lastCopy();
+}
+
+void Outbox::watchReports(const ReportSettings &reports, const QString &smtpServer,
+                          const QString &email)
+{
+    const std::optional<ServerAddress> imap = ServerAddress::parseImap(reports.imapServer.trimmed());
+    if (!reports.watch || !imap || email.trimmed().isEmpty()) {
+        m_watch->setAccount(std::nullopt);
+        return;
+    }
+    // An OAuth sign-in is the sending account's: one browser sign-in for both.
+    Account signIn{imap->host, imap->port, email.trimmed()};
+    const std::optional<ServerAddress> smtp = ServerAddress::parse(smtpServer.trimmed());
+    if (smtp && m_credentials.signInBeforeConnecting(Account{smtp->host, smtp->port, {}}))
+        signIn = Account{smtp->host, smtp->port, email.trimmed()};
+    m_watch->setAccount(WatchAccount{*imap, signIn});
+    m_watch->check();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "account/credentialstore.h"
+#include "imap/session.h"
 #include "outbox/draft.h"
+#include "sent/delivery.h"
 #include "smtp/session.h"
 #include "smtp/socket.h"
 
@@ -10,8 +12,10 @@
 #include <memory>
 #include <optional>
 
+class DeliveryWatch;
 class SentCopy;
 class SentFolder;
+struct ReportSettings;
 
 // The parts of an Outbox a test replaces; each one left empty is the real
 // one: a TLS socket trusting the system's issuers, the desktop's keyring,
@@ -26,6 +30,10 @@ struct OutboxParts
     // How long a token endpoint may take to answer a refresh.
     std::chrono::milliseconds tokenWait = std::chrono::minutes(2);
     QString machineName;
+    // Where the gateways' reports are read from.
+    std::unique_ptr<SmtpSocket> imapSocket;
+    imap::Timeouts imapTimeouts;
+    std::chrono::milliseconds reconnectPause{5000};
 };
 
 // Where a Send goes once the window has gathered it: the draft is checked
@@ -54,6 +62,15 @@ public:
     std::optional<Fields> submit(Draft draft);
     bool isBusy() const { return m_session.isBusy(); }
 
+    // Reads the gateways' delivery reports as `reports` says (quillon.ini),
+    // signing in as the sender on the IMAP server, or on the SMTP server's
+    // account where that signs in with OAuth; looks at once for faxes
+    // still waiting for one.
+    void watchReports(const ReportSettings &reports, const QString &smtpServer,
+                      const QString &email);
+    // The file name of the Sent copy of the message the server last took.
+    QString lastCopy() const;
+
 Q_SIGNALS:
     // What the status line says now: "Sending", blank while the server
     // answers, then the outcome; or why the draft was not sent.
@@ -63,6 +80,13 @@ Q_SIGNALS:
     // A message's exchange has ended with `outcome`; a copy may have been
     // added to the Sent folder.
     void finished(const QString &outcome);
+    // The gateway's final report on a fax sent in this run came: `news` is
+    // what the status line says ("Delivered: 0123 456 789, 3 pages.").
+    void delivered(const QString &news, const QString &copy, const Delivery &delivery);
+    // A report on any fax was kept: the Sent folder's statuses changed.
+    void reportsChanged();
+    // Delivery reports cannot be read: why, in plain words.
+    void reportsTrouble(const QString &text);
 
 private:
     std::unique_ptr<SmtpSocket> m_socket;
@@ -71,4 +95,7 @@ private:
     std::unique_ptr<SentFolder> m_sentFolder;
     std::unique_ptr<SentCopy> m_sentCopy;
     SmtpSession m_session;
+    std::unique_ptr<SmtpSocket> m_imapSocket;
+    std::unique_ptr<DeliveryWatch> m_watch;
+    QStringList m_sentThisRun;
 };

@@ -66,10 +66,12 @@ QString SentCopy::taken(const QString &reply, const QString &server, const QStri
         fs.close(copy);
     // Seen already: it was sent from here. The rename makes the whole copy
     // appear at once.
-    if (error.isEmpty() &&
-        !fs.rename(tmp, QDir(m_folder.cur()).filePath(name + QStringLiteral(":2,S"))))
+    const QString kept = name + QStringLiteral(":2,S");
+    if (error.isEmpty() && !fs.rename(tmp, QDir(m_folder.cur()).filePath(kept)))
         error = failure(QStringLiteral("cannot put the copy into ") +
                         QDir::toNativeSeparators(m_folder.cur()));
+    else if (error.isEmpty())
+        m_lastCopy = kept;
     // The folder is not synced: should the computer stop before it is
     // written, the copy is missing, never torn.
     if (!error.isEmpty())

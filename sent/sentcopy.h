@@ -35,6 +35,8 @@ public:
     void write(QByteArrayView bytes) override;
     QString taken(const QString &reply, const QString &server, const QString &protection) override;
     void abandon() override;
+    // The file name in cur/ of the last copy kept; empty before one is.
+    QString lastCopy() const { return m_lastCopy; }
 
     // The fields that go in front of the message.
     static QByteArray traceFields(const TypedFax &typed, const QDateTime &sent,
@@ -51,4 +53,5 @@ private:
     int m_spool = -1;
     qint64 m_written = 0;
     QString m_error; // the first thing that went wrong with this message
+    QString m_lastCopy;
 };

@@ -11,8 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-SentFolder::SentFolder(const QString &dataFolder, FileSystem &fs)
-    : m_path(QDir(dataFolder).filePath(Name)), m_fs(fs)
+SentFolder::SentFolder(const QString &dataFolder, FileSystem &fs, At at)
+    : m_path(at == At::Path ? dataFolder : QDir(dataFolder).filePath(Name)), m_fs(fs)
 {
 }
 

@@ -14,7 +14,14 @@ class SentFolder
 public:
     static inline const QString Name = QStringLiteral("Sent");
 
-    explicit SentFolder(const QString &dataFolder, FileSystem &fs = FileSystem::posix());
+    // Where the folder is: "Sent" in a data folder, or a path of its own.
+    enum class At
+    {
+        DataFolder,
+        Path
+    };
+    explicit SentFolder(const QString &dataFolder, FileSystem &fs = FileSystem::posix(),
+                        At at = At::DataFolder);
 
     QString path() const { return m_path; }
     QString tmp() const;

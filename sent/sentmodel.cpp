@@ -22,7 +22,7 @@ stored::Summary readHeaderOf(const QString &path)
 } // namespace
 
 SentModel::SentModel(const SentFolder &folder, QObject *parent)
-    : QAbstractTableModel(parent), m_folder(folder)
+    : QAbstractTableModel(parent), m_folder(folder), m_reports(folder)
 {
     reload();
 }
@@ -32,7 +32,21 @@ void SentModel::reload()
     beginResetModel();
     m_names = m_folder.messages();
     m_summaries = QList<std::optional<stored::Summary>>(m_names.size());
+    m_deliveries = m_reports.deliveries();
     endResetModel();
+}
+
+void SentModel::reloadDeliveries()
+{
+    m_deliveries = m_reports.deliveries();
+    if (!m_names.isEmpty())
+        Q_EMIT dataChanged(index(0, Status), index(int(m_names.size()) - 1, Status));
+}
+
+std::optional<Delivery> SentModel::delivery(int row) const
+{
+    const auto found = m_deliveries.constFind(m_names.value(row));
+    return found == m_deliveries.cend() ? std::nullopt : std::optional(*found);
 }
 
 int SentModel::rowCount(const QModelIndex &parent) const
@@ -82,6 +96,8 @@ QVariant SentModel::data(const QModelIndex &index, int role) const
         return s.pages > 0 ? QVariant(s.pages) : QVariant();
     case Reply:
         return s.reply;
+    case Status:
+        return delivery::status(delivery(index.row()), s.sent, QDateTime::currentDateTime());
     default:
         return {};
     }
@@ -91,7 +107,8 @@ QVariant SentModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const names[] = {"Date", "To", "Fax", "Subject", "Pages", "Reply"};
+    static const char *const names[] = {"Date", "To", "Fax", "Subject", "Pages", "Reply",
+                                               "Status"};
     return section >= 0 && section < Columns ? QString::fromLatin1(names[section]) : QString();
 }
 

@@ -16,10 +16,12 @@ BELOW = {
     "mail": {"mime", "store"},
     "smtp": {"mail", "account", "mime", "store"},
     "sent": {"mail", "mime", "store"},
-    "outbox": {"smtp", "sent", "mail", "account", "documents", "mime", "store"},
+    "imap": {"smtp", "account", "store"},
+    "reports": {"imap", "sent", "smtp", "mail", "account", "mime", "store"},
+    "outbox": {"reports", "imap", "smtp", "sent", "mail", "account", "documents", "mime", "store"},
     "print": {"store"},
-    "ui": {"outbox", "print", "sent", "smtp", "mail", "account", "documents", "mime", "store"},
-    "app": {"ui", "outbox", "print", "sent", "smtp", "mail", "account", "documents", "mime", "store"},
+    "ui": {"outbox", "reports", "imap", "print", "sent", "smtp", "mail", "account", "documents", "mime", "store"},
+    "app": {"ui", "outbox", "reports", "imap", "print", "sent", "smtp", "mail", "account", "documents", "mime", "store"},
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 

@@ -83,7 +83,7 @@ void TestSentWindow::tableShowsEveryCopyNewestFirst()
     QStringList headers;
     for (int c = 0; c < table->columnCount(); ++c)
         headers.append(table->headerData(c, Qt::Horizontal).toString());
-    QCOMPARE(headers.join(u' '), QStringLiteral("Date To Fax Subject Pages Reply"));
+    QCOMPARE(headers.join(u' '), QStringLiteral("Date To Fax Subject Pages Reply Status"));
     auto cell = [&](int row, int column) { return table->index(row, column).data().toString(); };
     QCOMPARE(cell(0, 3), QStringLiteral("Second"));
     QCOMPARE(cell(1, 3), QStringLiteral("First"));

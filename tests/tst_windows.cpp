@@ -5,6 +5,7 @@
 #include "ui/frmsettings.h"
 #include "windowdriver.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QSignalSpy>
 
@@ -114,6 +115,10 @@ void TestWindows::geometry_data()
     row("settings", "cmbProvider", "TPC.NET", 1560, 1080, 1575, 315);
     row("settings", "Label4", "Activation Cod", 120, 1680, 1215, 495);
     row("settings", "txtAcod", "", 1560, 1560, 3015, 375);
+    // Where delivery reports are read, below the rest.
+    row("settings", "Label5", "IMAP Server", 120, 2160, 1215, 255);
+    row("settings", "txtImapServer", "", 1560, 2040, 3015, 375);
+    row("settings", "chkReports", "Watch for delivery reports", 1560, 2520, 3015, 375);
     row("agreement", "cmdYes", "I agree", 960, 7080, 1215, 495);
     row("agreement", "cmdNo", "I do not agree", 5760, 7080, 1215, 495);
     row("agreement", "txtAgreement", "", 600, 720, 6735, 5895);
@@ -143,6 +148,9 @@ void TestWindows::geometry()
         QVERIFY(!b->isDefault() && !b->autoDefault());
     } else if (auto *l = qobject_cast<QLabel *>(c)) {
         QCOMPARE(l->text().isEmpty() ? QString() : l->text(), caption);
+    } else if (auto *check = qobject_cast<QCheckBox *>(c)) {
+        QCOMPARE(check->text(), caption);
+        QVERIFY(!check->isChecked());
     } else if (auto *cb = qobject_cast<QComboBox *>(c)) {
         QCOMPARE(cb->currentText(), caption);
         QVERIFY(cb->isEditable());
@@ -153,12 +161,12 @@ void TestWindows::geometry()
                  QStringLiteral("TPC.NET,FaxMate,ClickFax,Faxaway,AnyFaxAnyWhere,Fax1"));
     }
 
-    // Client areas: main 4,680 x 5,700 below its menu, settings 4,680 x 2,190,
-    // agreement 8,190 x 7,785.
+    // Client areas: main 4,680 x 5,700 below its menu, settings 4,680 x 3,090
+    // (2,190 and the report settings), agreement 8,190 x 7,785.
     const QSize client =
         window == QStringLiteral("main") ? main->centralWidget()->size() : w->size();
     const QSize expected = window == QStringLiteral("main")       ? QSize(312, 380)
-                           : window == QStringLiteral("settings") ? QSize(312, 146)
+                           : window == QStringLiteral("settings") ? QSize(312, 206)
                                                                   : QSize(546, 519);
     QCOMPARE(client, expected);
 
@@ -292,8 +300,18 @@ void TestWindows::settingsSurviveRestart()
         frmSettings *settings = shell->mainWindow()->settingsWindow();
         type(settings, "txtSMTPServer", QStringLiteral("mail.example:2525"));
         type(settings, "txtAcod", QString(40, u'a'));
+        type(settings, "txtImapServer", QStringLiteral("imap.example:993"));
+        auto *reports = child<QCheckBox>(settings, "chkReports");
+        reports->click();
+        reports->click();
+        QTest::keyClick(reports, Qt::Key_Space); // as it stands when closed
         settings->close();
         QCOMPARE(QFileInfo(path("qln.db")).size(), 250);
+        // Beside the 250-byte record, for the owner only.
+        QCOMPARE(fileMode(path("quillon.ini")), 0600);
+        const QByteArray ini = fileBytes(path("quillon.ini"));
+        QVERIFY2(ini.contains("imap_server=imap.example:993") && ini.contains("watch=true"),
+                 ini.constData());
     }
     auto shell = startShell();
     triggerMenu(shell->mainWindow(), QStringLiteral("Settings"));
@@ -301,6 +319,21 @@ void TestWindows::settingsSurviveRestart()
     QCOMPARE(shown(settings, "txtSMTPServer"),
              QStringLiteral("mail.example:2525").leftJustified(100));
     QCOMPARE(shown(settings, "txtAcod"), QString(30, u'a'));
+    QCOMPARE(child<QLineEdit>(settings, "txtImapServer")->text(),
+             QStringLiteral("imap.example:993"));
+    QVERIFY(child<QCheckBox>(settings, "chkReports")->isChecked());
+    // A known provider's IMAP server is proposed, never filled in unasked.
+    for (const auto &[smtp, imap] :
+         {std::pair{"smtp.gmail.com", "imap.gmail.com"},
+          {"starttls://smtp.office365.com", "outlook.office365.com"},
+          {"smtp.fastmail.com:465", "imap.fastmail.com"},
+          {"mail.example.org", "imap.example.org"}}) {
+        child<QLineEdit>(settings, "txtSMTPServer")->setText(QLatin1StringView(smtp));
+        QCOMPARE(child<QLineEdit>(settings, "txtImapServer")->placeholderText(),
+                 QLatin1StringView(imap));
+    }
+    QCOMPARE(child<QLineEdit>(settings, "txtImapServer")->text(),
+             QStringLiteral("imap.example:993"));
 }
 
 void TestWindows::endingDoesNotSaveSettings_data()

@@ -17,7 +17,8 @@ struct Line
 } // namespace
 
 QString write(const QString &path, const stored::Message &message,
-              const QList<documents::Document> &documents)
+              const QList<documents::Document> &documents,
+              const std::optional<Delivery> &delivery)
 {
     const stored::Summary &s = message.summary;
     int pages = 0;
@@ -34,6 +35,7 @@ QString write(const QString &path, const stored::Message &message,
         {QStringLiteral("Server's reply"), s.reply},
         {QStringLiteral("Message-ID"), s.messageId},
         {QStringLiteral("Pages"), QString::number(pages)},
+        {QStringLiteral("Delivery"), delivery::statement(delivery)},
     };
 
     QPdfWriter writer(path);
@@ -92,6 +94,12 @@ QString write(const QString &path, const stored::Message &message,
         y = std::max(y, below);
     }
     y = std::max(y, pictureBottom) + line;
+    if (delivery && delivery->isFinal() && !delivery->words.isEmpty()) {
+        text(margin, QStringLiteral("The gateway's report says:"));
+        for (const QString &words : delivery->words)
+            text(margin + 60, QStringLiteral("> ") + words);
+        y += line;
+    }
     text(margin, QStringLiteral("Files sent:"));
     for (const documents::Document &d : documents) {
         text(margin + 60, d.name + QStringLiteral(", ") + documents::pagesAndSize(d.pages(), d.size));

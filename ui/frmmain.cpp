@@ -3,7 +3,9 @@
 #include "mime/lines.h"
 #include "outbox/outbox.h"
 #include "store/datafiles.h"
+#include "store/reportsettings.h"
 #include "ui/attachmentpanel.h"
+#include "ui/deliverynews.h"
 #include "ui/frmsent.h"
 #include "ui/frmsettings.h"
 #include "ui/plaintext.h"
@@ -116,7 +118,7 @@ void frmMain::setStatus(const QString &text)
 SettingsFields &frmMain::settingsFields()
 {
     if (!m_settings) {
-        m_settings = new frmSettings(m_files.settings);
+        m_settings = new frmSettings(m_files.settings, m_files.folder);
         if (const QString error = m_files.settings.read(); !error.isEmpty())
             plaintext::warning(this, QStringLiteral("Quillon"), error);
         m_files.settings.loadFields(*m_settings);
@@ -152,8 +154,29 @@ Outbox &frmMain::outbox()
             if (m_sent)
                 m_sent->reload();
         });
+        auto *news = new DeliveryNews(*this, *this);
+        connect(news, &DeliveryNews::showCopy, this, [this](const QString &copy) {
+            showSent();
+            m_sent->showCopy(copy);
+        });
+        connect(m_outbox.get(), &Outbox::delivered, news, &DeliveryNews::tell);
+        connect(m_outbox.get(), &Outbox::reportsTrouble, this, &frmMain::setStatus);
+        connect(m_outbox.get(), &Outbox::reportsChanged, this, [this] {
+            if (m_sent)
+                m_sent->reloadDeliveries();
+        });
     }
     return *m_outbox;
+}
+
+void frmMain::watchReports()
+{
+    const ReportSettings reports = reportsettings::load(m_files.folder);
+    if (!reports.watch && !m_outbox)
+        return; // nothing to watch, nothing to stop
+    SettingsFields &settings = settingsFields();
+    outbox().watchReports(reports, settings.text(SettingsField::SmtpServer),
+                          settings.text(SettingsField::Email));
 }
 
 Draft frmMain::draft()
@@ -178,6 +201,7 @@ void frmMain::send()
 {
     if (const QString wait = m_attachments->notReady(); !wait.isEmpty())
         return setStatus(wait);
+    watchReports();
     if (const std::optional<Outbox::Fields> shown = outbox().submit(draft())) {
         setText(DocField::To, shown->to);
         setText(DocField::Fax, shown->fax);

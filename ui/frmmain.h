@@ -60,6 +60,9 @@ public:
     // A fax from the Sent folder as a new, unsaved one: its fields as they
     // were typed and its documents; nothing is sent until Send.
     void sendAgain(const stored::Message &message);
+    // Reads the gateways' delivery reports as the settings say, while some
+    // fax waits for one.
+    void watchReports();
 
 Q_SIGNALS:
     // The user closed the window or chose Exit; every file is closed.

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -36,12 +37,18 @@ frmSent::frmSent(const QString &dataFolder, QWidget *parent)
     // read every copy to lay itself out.
     lstSent->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     lstSent->horizontalHeader()->setStretchLastSection(true);
-    const int widths[] = {110, 120, 100, 170, 45};
+    const int widths[] = {110, 120, 100, 170, 45, 150};
     for (int c = 0; c < int(std::size(widths)); ++c)
         lstSent->setColumnWidth(c, widths[c]);
     lstSent->installEventFilter(this);
     connect(lstSent->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { select(current.row()); });
+
+    lblDelivery = new QLabel(this);
+    lblDelivery->setObjectName(QStringLiteral("lblDelivery"));
+    lblDelivery->setWordWrap(true);
+    lblDelivery->setTextFormat(Qt::PlainText);
+    lblDelivery->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     txtSentMessage = new QPlainTextEdit(this);
     txtSentMessage->setObjectName(QStringLiteral("txtSentMessage"));
@@ -69,6 +76,7 @@ frmSent::frmSent(const QString &dataFolder, QWidget *parent)
     buttons->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lstSent, 3);
+    layout->addWidget(lblDelivery);
     layout->addLayout(below, 2);
     layout->addLayout(buttons);
     resize(760, 560);
@@ -83,6 +91,35 @@ void frmSent::reload()
     select(-1);
 }
 
+void frmSent::reloadDeliveries()
+{
+    m_model->reloadDeliveries();
+    showDelivery(selectedRow());
+}
+
+void frmSent::showCopy(const QString &copy)
+{
+    m_model->reload();
+    const int row = m_model->row(copy);
+    if (row >= 0)
+        lstSent->setCurrentIndex(m_model->index(row, 0));
+}
+
+// The report's status and its own words, as the gateway wrote them.
+void frmSent::showDelivery(int row)
+{
+    const std::optional<Delivery> d = row >= 0 ? m_model->delivery(row) : std::nullopt;
+    lblDelivery->setVisible(d.has_value());
+    if (!d)
+        return lblDelivery->clear();
+    QString text = m_model->data(m_model->index(row, SentModel::Status), Qt::DisplayRole).toString();
+    if (!d->sender.isEmpty())
+        text += QStringLiteral(" (report from ") + d->sender + u')';
+    for (const QString &words : d->words)
+        text += QStringLiteral("\n") + words;
+    lblDelivery->setText(text);
+}
+
 int frmSent::selectedRow() const
 {
     const QModelIndex current = lstSent->currentIndex();
@@ -94,6 +131,7 @@ int frmSent::selectedRow() const
 void frmSent::select(int row)
 {
     m_selected = {};
+    m_selectedName = m_model->name(row);
     m_documents.clear();
     QString text;
     if (row >= 0 && !m_files.isValid()) {
@@ -120,6 +158,7 @@ void frmSent::select(int row)
         }
     }
     txtSentMessage->setPlainText(text);
+    showDelivery(row);
     const bool usable = row >= 0 && !m_selected.summary.damaged && !m_selected.summary.sent.isNull();
     cmdSendAgain->setEnabled(usable);
     cmdReport->setEnabled(usable);
@@ -150,6 +189,7 @@ void frmSent::deleteSelected()
 void frmSent::report()
 {
     const stored::Message chosen = m_selected;
+    const std::optional<Delivery> delivery = m_model->delivery(m_model->row(m_selectedName));
     const QList<documents::Document> pages = m_documents.documents();
     const stored::Summary &s = chosen.summary;
     if (s.damaged || s.sent.isNull())
@@ -164,7 +204,7 @@ void frmSent::report()
         QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
-    if (const QString error = faxreport::write(path, chosen, pages);
+    if (const QString error = faxreport::write(path, chosen, pages, delivery);
         !error.isEmpty())
         plaintext::warning(this, QStringLiteral("Quillon"), error);
 }

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
@@ -14,9 +15,10 @@ class AttachmentStrip;
 class SentModel;
 
 // "Sent": every fax a server took, newest first, from the copies in the
-// Sent folder. The one selected shows its text and documents below the
-// table. "Send again" puts it into the main window as a new fax; "Report"
-// saves a transmission report; Delete removes a copy, after asking.
+// Sent folder, with what the gateway reported. The one selected shows the
+// report's own words, its text and documents below the table. "Send
+// again" puts it into the main window as a new fax; "Report" saves a
+// transmission report; Delete removes a copy, after asking.
 class frmSent : public QWidget
 {
     Q_OBJECT
@@ -26,6 +28,10 @@ public:
 
     // Lists the folder anew (after a Send).
     void reload();
+    // A gateway's report came: the Status column and the words shown.
+    void reloadDeliveries();
+    // Chooses the copy named `copy` in the table.
+    void showCopy(const QString &copy);
 
 Q_SIGNALS:
     // The fax as it was typed, with its documents, to go out again.
@@ -36,6 +42,7 @@ protected:
 
 private:
     void select(int row);
+    void showDelivery(int row);
     void deleteSelected();
     void report();
     int selectedRow() const;
@@ -45,7 +52,9 @@ private:
     AttachmentList m_documents;
     QTemporaryDir m_files; // the selected copy's documents, for their pictures
     stored::Message m_selected;
+    QString m_selectedName; // the chosen copy's file name
     QTableView *lstSent;
+    QLabel *lblDelivery;
     QPlainTextEdit *txtSentMessage;
     AttachmentStrip *lstSentAttachments;
     QPushButton *cmdSendAgain;

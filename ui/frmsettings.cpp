@@ -1,11 +1,13 @@
 #include "ui/frmsettings.h"
 
+#include "account/serveraddress.h"
 #include "outbox/providers.h"
 #include "store/settingsstore.h"
 #include "ui/controls.h"
 #include "ui/plaintext.h"
 #include "ui/twips.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -14,7 +16,7 @@
 namespace {
 
 constexpr int ClientWidth = 4680;
-constexpr int ClientHeight = 2190;
+constexpr int ClientHeight = 3090;
 constexpr int ClientLeft = 5055; // just right of the main window
 constexpr int ClientTop = 1185;
 
@@ -26,10 +28,15 @@ constexpr Twips Label3Box{120, 1200, 1215, 375};
 constexpr Twips cmbProviderBox{1560, 1080, 1575, 315};
 constexpr Twips Label4Box{120, 1680, 1215, 495};
 constexpr Twips txtAcodBox{1560, 1560, 3015, 375};
+// Delivery reports, below the rest.
+constexpr Twips Label5Box{120, 2160, 1215, 255};
+constexpr Twips txtImapServerBox{1560, 2040, 3015, 375};
+constexpr Twips chkReportsBox{1560, 2520, 3015, 375};
 
 } // namespace
 
-frmSettings::frmSettings(SettingsStore &store) : m_store(store)
+frmSettings::frmSettings(SettingsStore &store, const QString &dataFolder)
+    : m_store(store), m_dataFolder(dataFolder)
 {
     setObjectName(QStringLiteral("frmSettings"));
     setWindowTitle(QStringLiteral("Settings"));
@@ -58,13 +65,41 @@ void frmSettings::buildControls()
     Label4 = label(this, "Label4", QStringLiteral("Activation Cod"), Label4Box);
     txtAcod = textBox(this, "txtAcod", txtAcodBox);
 
+    Label5 = label(this, "Label5", QStringLiteral("IMAP Server"), Label5Box);
+    txtImapServer = textBox(this, "txtImapServer", txtImapServerBox);
+    chkReports = new QCheckBox(QStringLiteral("Watch for delivery reports"), this);
+    place(chkReports, "chkReports", chkReportsBox);
+    const ReportSettings reports = reportsettings::load(m_dataFolder);
+    txtImapServer->setText(reports.imapServer);
+    chkReports->setChecked(reports.watch);
+    auto propose = [this] {
+        txtImapServer->setPlaceholderText(proposedImapServer(txtSMTPServer->text()));
+    };
+    connect(txtSMTPServer, &QLineEdit::textChanged, this, propose);
+
     setTabOrder(txtSMTPServer, txtEmail);
     setTabOrder(txtEmail, cmbProvider);
     setTabOrder(cmbProvider, txtAcod);
+    setTabOrder(txtAcod, txtImapServer);
+    setTabOrder(txtImapServer, chkReports);
 
     for (SettingsField f : {SettingsField::SmtpServer, SettingsField::Email, SettingsField::Acod,
                             SettingsField::Provider})
         setText(f, m_texts[int(f)]);
+    propose();
+}
+
+QString frmSettings::proposedImapServer(const QString &smtpServer)
+{
+    const std::optional<ServerAddress> smtp = ServerAddress::parse(smtpServer.trimmed());
+    if (!smtp || smtp->host.contains(u':') || !smtp->host.contains(u'.'))
+        return {};
+    const QString host = smtp->host.toLower();
+    if (host == u"smtp.office365.com" || host == u"smtp-mail.outlook.com")
+        return QStringLiteral("outlook.office365.com");
+    // Otherwise the SMTP server's domain ("smtp.gmail.com" → imap.gmail.com).
+    const QString domain = host.count(u'.') >= 2 ? host.section(u'.', 1) : host;
+    return QStringLiteral("imap.") + domain;
 }
 
 void frmSettings::setVisible(bool visible)
@@ -117,7 +152,11 @@ void frmSettings::closeEvent(QCloseEvent *event)
 {
     if (m_saveOnClose) {
         m_store.storeFields(*this);
-        if (const QString error = m_store.write(); !error.isEmpty())
+        QString error = m_store.write();
+        if (error.isEmpty() && txtImapServer)
+            error = reportsettings::save(
+                m_dataFolder, ReportSettings{txtImapServer->text().trimmed(), chkReports->isChecked()});
+        if (!error.isEmpty())
             plaintext::warning(this, QStringLiteral("Quillon"), error);
     }
     event->accept();

@@ -1,22 +1,25 @@
 #pragma once
 
 #include "store/fields.h"
+#include "store/reportsettings.h"
 
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class SettingsStore;
 
 // The settings window. Its three text boxes are backed by "qln.db"; the
-// provider choice lives only as long as the window. Closing it is how the
-// settings are saved; the window is then discarded.
+// provider choice lives only as long as the window. Below them, where
+// delivery reports are read, backed by "quillon.ini". Closing it is how
+// the settings are saved; the window is then discarded.
 class frmSettings : public QWidget, public SettingsFields
 {
     Q_OBJECT
 public:
-    explicit frmSettings(SettingsStore &store);
+    frmSettings(SettingsStore &store, const QString &dataFolder);
 
     QString text(SettingsField field) const override;
     void setText(SettingsField field, const QString &text) override;
@@ -34,7 +37,11 @@ private:
     // fields are plain texts. Most runs never show the window.
     void buildControls();
 
+    // The IMAP server a known SMTP server's provider reads mail on.
+    static QString proposedImapServer(const QString &smtpServer);
+
     SettingsStore &m_store;
+    QString m_dataFolder;
     bool m_saveOnClose = true;
     QString m_texts[4];
     QLabel *Label1 = nullptr;
@@ -45,4 +52,7 @@ private:
     QComboBox *cmbProvider = nullptr;
     QLabel *Label4 = nullptr;
     QLineEdit *txtAcod = nullptr;
+    QLabel *Label5 = nullptr;
+    QLineEdit *txtImapServer = nullptr;
+    QCheckBox *chkReports = nullptr;
 };

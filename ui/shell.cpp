@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QProxyStyle>
+#include <QTimer>
 #include <QUrl>
 
 #include <malloc.h>
@@ -115,6 +116,9 @@ void Shell::showMain()
         connect(m_spool, &PrintSpool::printed, m_main.get(), &frmMain::printed);
         connect(m_spool, &PrintSpool::failed, m_main.get(), &frmMain::setStatus);
         m_spool->start();
+        // Faxes sent in an earlier run may still wait for their reports;
+        // looked at once the window is up, so that start-up stays quick.
+        QTimer::singleShot(std::chrono::seconds(2), m_main.get(), &frmMain::watchReports);
     }
     for (const NewFax &fax : std::exchange(m_pending, {}))
         open(fax);

@@ -1,0 +1,227 @@
+#include "imap/session.h"
+
+#include "smtp/socket.h"
+#include "store/codec.h"
+
+namespace imap {
+
+Session::Session(SmtpSocket &socket, Timeouts timeouts) : m_socket(socket), m_timeouts(timeouts)
+{
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        switch (m_waiting) {
+        case Waiting::Idle:
+            m_socket.sendData("DONE\r\n");
+            wait(Waiting::Command, m_timeouts.reply);
+            return;
+        case Waiting::Pause:
+            search();
+            return;
+        default:
+            end(QStringLiteral("the IMAP server did not answer in time"), true);
+        }
+    });
+    connect(&m_socket, &SmtpSocket::connected, this, &Session::onConnected);
+    connect(&m_socket, &SmtpSocket::encrypted, this, &Session::onEncrypted);
+    connect(&m_socket, &SmtpSocket::dataArrival, this, &Session::onData);
+    connect(&m_socket, &SmtpSocket::closedByPeer, this, [this] {
+        if (m_open)
+            end(QStringLiteral("the IMAP server closed the connection"), true);
+    });
+    connect(&m_socket, &SmtpSocket::error, this, [this](int, const QString &description) {
+        if (m_open)
+            end(QStringLiteral("cannot reach the IMAP server: ") + description, true);
+    });
+    connect(&m_socket, &SmtpSocket::tlsError, this, [this](const QString &reason) {
+        if (m_open)
+            end(QStringLiteral("cannot set up a secure connection to the IMAP server: ") + reason,
+                false);
+    });
+}
+
+Session::~Session()
+{
+    close();
+}
+
+bool Session::open(const ServerAddress &server, const Account &account, Query query, Mark mark)
+{
+    close();
+    m_server = server;
+    m_account = account;
+    m_query = std::move(query);
+    m_mark = mark;
+    m_encrypted = false;
+    m_signedIn = false;
+    m_capabilities.clear();
+    m_reader.clear();
+    m_messages.clear();
+    m_searchAgain = false;
+    if (!m_socket.connectToServer(server.host, server.port,
+                                  server.security == ServerAddress::Security::Tls))
+        return false;
+    m_open = true;
+    wait(Waiting::Greeting, m_timeouts.connect);
+    return true;
+}
+
+void Session::setQuery(Query query)
+{
+    m_query = std::move(query);
+    if (m_waiting == Waiting::Idle) {
+        m_socket.sendData("DONE\r\n");
+        wait(Waiting::Command, m_timeouts.reply);
+    } else if (m_waiting == Waiting::Pause) {
+        search();
+    } else {
+        m_searchAgain = true;
+    }
+}
+
+void Session::close()
+{
+    ++m_run;
+    m_timer.stop();
+    m_mechanism.reset();
+    m_initialResponse.fill('\0');
+    m_initialResponse.clear();
+    if (!m_open)
+        return;
+    m_open = false;
+    m_waiting = Waiting::Nothing;
+    if (m_encrypted)
+        m_socket.sendData("q0 LOGOUT\r\n");
+    m_socket.close();
+}
+
+void Session::end(const QString &reason, bool retry)
+{
+    close();
+    Q_EMIT ended(reason, retry);
+}
+
+void Session::wait(Waiting what, std::chrono::milliseconds limit)
+{
+    m_waiting = what;
+    m_timer.start(limit);
+}
+
+void Session::onConnected()
+{
+    if (!m_open)
+        return;
+    if (m_server.security == ServerAddress::Security::Tls)
+        wait(Waiting::Handshake, m_timeouts.handshake);
+}
+
+void Session::onEncrypted()
+{
+    if (!m_open || m_waiting != Waiting::Handshake)
+        return;
+    const bool afterStartTls = m_server.security != ServerAddress::Security::Tls;
+    m_encrypted = true;
+    if (!afterStartTls)
+        return wait(Waiting::Greeting, m_timeouts.reply);
+    // Nothing learned before the handshake is trusted after it.
+    m_capabilities.clear();
+    command("CAPABILITY", &Session::afterCapability);
+}
+
+void Session::onData()
+{
+    const QByteArray bytes = cp1252::encode(m_socket.getData());
+    if (!m_open)
+        return;
+    if (m_waiting == Waiting::Handshake && !bytes.isEmpty())
+        return end(QStringLiteral("the IMAP server sent data before the connection was secure"),
+                   false);
+    m_reader.add(bytes);
+    const quint64 run = m_run;
+    while (const std::optional<QByteArray> bytes = m_reader.next()) {
+        const std::optional<Response> response = parse(*bytes);
+        if (!response)
+            return end(QStringLiteral("the IMAP server sent a response Quillon cannot read"), true);
+        handle(*response);
+        if (run != m_run)
+            return;
+    }
+    if (m_reader.overflowed())
+        end(QStringLiteral("the IMAP server sent a response too long to read"), true);
+}
+
+void Session::handle(const Response &response)
+{
+    if (response.code == "CAPABILITY") {
+        m_capabilities.clear();
+        for (const Value &v : response.codeData)
+            m_capabilities.append(QString::fromLatin1(v.text.toUpper()));
+    }
+    switch (response.kind) {
+    case Response::Kind::Continuation:
+        if (m_done == &Session::afterSignIn)
+            return continueSignIn(response);
+        if (m_done == &Session::afterIdle && m_waiting == Waiting::Command) {
+            wait(Waiting::Idle, m_timeouts.idleRenewal);
+            if (m_searchAgain) // news came while IDLE was being set up
+                setQuery(m_query);
+            return;
+        }
+        return end(QStringLiteral("the IMAP server asked for more than Quillon sent"), true);
+    case Response::Kind::Tagged:
+        if (response.tag != m_pendingTag && --m_outstanding > 0)
+            return;
+        if (response.tag != m_pendingTag)
+            return end(QStringLiteral("the IMAP server answered a command Quillon did not send"),
+                       true);
+        m_outstanding = 0;
+        m_timer.stop();
+        return (this->*std::exchange(m_done, nullptr))(response);
+    case Response::Kind::Status:
+        if (response.name == "BYE")
+            return end(QStringLiteral("the IMAP server ended the session: ") +
+                           QString::fromUtf8(response.text),
+                       true);
+        if (m_waiting == Waiting::Greeting)
+            return afterGreeting(response);
+        if (response.code == "UIDVALIDITY" && !response.codeData.isEmpty())
+            m_mark.uidValidity = response.codeData[0].number().value_or(0);
+        else if (response.code == "UIDNEXT" && !response.codeData.isEmpty())
+            m_uidNext = response.codeData[0].number().value_or(0);
+        return;
+    case Response::Kind::Data:
+        return untagged(response);
+    }
+}
+
+void Session::untagged(const Response &response)
+{
+    if (response.name == "CAPABILITY") {
+        m_capabilities.clear();
+        for (const Value &v : response.data)
+            m_capabilities.append(QString::fromLatin1(v.text.toUpper()));
+    } else if (response.name == "SEARCH") {
+        for (const Value &v : response.data)
+            if (const std::optional<quint32> uid = v.number())
+                m_found.append(*uid);
+    } else if (response.name == "FETCH") {
+        onFetch(response);
+    } else if (response.name == "EXISTS") {
+        if (m_waiting == Waiting::Idle) {
+            m_socket.sendData("DONE\r\n");
+            wait(Waiting::Command, m_timeouts.reply);
+        } else {
+            m_searchAgain = true;
+        }
+    }
+}
+
+void Session::command(const QByteArray &text, Handler done)
+{
+    m_pendingTag = 'q' + QByteArray::number(++m_tag);
+    m_done = done;
+    m_outstanding = 1;
+    m_socket.sendData(m_pendingTag + ' ' + text + "\r\n");
+    wait(Waiting::Command, m_timeouts.reply);
+}
+
+} // namespace imap

@@ -1,0 +1,166 @@
+#pragma once
+
+#include "account/credentials.h"
+#include "account/sasl.h"
+#include "account/serveraddress.h"
+#include "imap/bodystructure.h"
+#include "imap/response.h"
+#include "imap/responsereader.h"
+
+#include <QDate>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+
+class SmtpSocket;
+
+namespace imap {
+
+// How long the session waits for the server, and how often it looks again.
+struct Timeouts
+{
+    std::chrono::milliseconds connect{30'000};
+    std::chrono::milliseconds reply{60'000};
+    std::chrono::milliseconds handshake{30'000};
+    std::chrono::milliseconds signIn{120'000};
+    // IDLE is ended and begun anew before servers drop it (RFC 9051: 29
+    // minutes).
+    std::chrono::milliseconds idleRenewal{25 * 60'000};
+    // Without IDLE the mailbox is searched again this often.
+    std::chrono::milliseconds poll{2 * 60'000};
+};
+
+// What the session reads: messages from these senders, since that day.
+struct Query
+{
+    QDate since;
+    QStringList senders;
+};
+
+// Where reading stopped: messages up to lastUid have been read, as long
+// as the mailbox keeps its UIDVALIDITY.
+struct Mark
+{
+    quint32 uidValidity = 0;
+    quint32 lastUid = 0;
+};
+
+struct FetchedMessage
+{
+    quint32 uid = 0;
+    QByteArray header;
+    QList<TextPart> parts;
+};
+
+// Reads new messages from given senders in a mailbox, read-only: the
+// session connects over TLS (from the start or after STARTTLS, never
+// without), signs in, EXAMINEs the INBOX, searches on the server, fetches
+// each match's header and text parts (at most MaxTextBytes; attachments
+// are never fetched), then waits in IDLE where the server offers it, else
+// searches again every so often. No flag is set, nothing is moved or
+// deleted. Driven by the socket's events; every wait has a time-out.
+class Session : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr qsizetype MaxTextBytes = 256 * 1024;
+
+    explicit Session(SmtpSocket &socket, Timeouts timeouts = {});
+    ~Session() override;
+
+    void setCredentialSource(CredentialSource *source) { m_credentials = source; }
+
+    // Starts: connects to `server`, signs in with `account`'s sign-in,
+    // reads what `query` finds after `mark`. False when the connection
+    // cannot even start.
+    [[nodiscard]] bool open(const ServerAddress &server, const Account &account, Query query,
+                            Mark mark);
+    // The next search uses `query`; an idle session searches now.
+    void setQuery(Query query);
+    // Logs out and closes; no signal follows.
+    void close();
+    bool isOpen() const { return m_open; }
+
+Q_SIGNALS:
+    void fetched(const imap::FetchedMessage &message);
+    // Everything found so far has been fetched.
+    void caughtUp(imap::Mark mark);
+    // The session ended by itself; `retry` when trying again later may
+    // help (a dropped connection), not when the server refused the sign-in
+    // or would not encrypt.
+    void ended(const QString &reason, bool retry);
+
+private:
+    enum class Waiting
+    {
+        Nothing,
+        Greeting,
+        Handshake,
+        SignIn,
+        Command,
+        Idle,
+        Pause
+    };
+    using Handler = void (Session::*)(const Response &);
+
+    void onConnected();
+    void onEncrypted();
+    void onData();
+    void handle(const Response &response);
+    void untagged(const Response &response);
+    void command(const QByteArray &text, Handler done);
+    void wait(Waiting what, std::chrono::milliseconds limit);
+    void end(const QString &reason, bool retry);
+
+    // Sign-in (session_signin.cpp).
+    void afterGreeting(const Response &response);
+    void afterCapability(const Response &response);
+    void afterStartTls(const Response &response);
+    void signIn();
+    void authenticate(const SignIn &signIn);
+    void continueSignIn(const Response &response);
+    void afterSignIn(const Response &response);
+
+    // Reading (session_read.cpp).
+    void examine();
+    void afterExamine(const Response &response);
+    void search();
+    void afterSearch(const Response &response);
+    void afterStructure(const Response &response);
+    void fetchParts();
+    void afterParts(const Response &response);
+    void rest();
+    void afterIdle(const Response &response);
+    void onFetch(const Response &response);
+
+    SmtpSocket &m_socket;
+    Timeouts m_timeouts;
+    CredentialSource *m_credentials = nullptr;
+    QTimer m_timer;
+    ResponseReader m_reader;
+    ServerAddress m_server;
+    Account m_account;
+    Query m_query;
+    Mark m_mark;
+    bool m_open = false;
+    bool m_encrypted = false;
+    bool m_signedIn = false;
+    Waiting m_waiting = Waiting::Nothing;
+    quint64 m_run = 0; // counts opens, so a late sign-in answer finds its own
+    QStringList m_capabilities;
+    std::unique_ptr<SaslMechanism> m_mechanism;
+    QByteArray m_initialResponse; // for a server without SASL-IR
+    int m_tag = 0;
+    QByteArray m_pendingTag;
+    Handler m_done = nullptr;
+    int m_outstanding = 0; // part fetches not yet answered
+    quint32 m_uidNext = 0;
+    bool m_searchAgain = false;
+    QList<quint32> m_found;
+    QList<FetchedMessage> m_messages;
+};
+
+} // namespace imap

@@ -1,0 +1,174 @@
+#include "imap/session.h"
+
+#include "imap/command.h"
+#include "smtp/socket.h"
+
+#include <algorithm>
+
+// The inbox read-only: search, fetch what matched, wait for more.
+namespace imap {
+
+namespace {
+
+// "BODY[1.2]<0>" → "1.2"
+QByteArray sectionOf(QByteArrayView key)
+{
+    if (!key.startsWith("BODY[") && !key.startsWith("body["))
+        return {};
+    const qsizetype close = key.indexOf(']');
+    return close < 0 ? QByteArray() : key.sliced(5, close - 5).toByteArray().toUpper();
+}
+
+} // namespace
+
+void Session::examine()
+{
+    command("EXAMINE INBOX", &Session::afterExamine);
+}
+
+void Session::afterExamine(const Response &response)
+{
+    if (response.name != "OK")
+        return end(QStringLiteral("the IMAP server would not open the inbox: ") +
+                       QString::fromUtf8(response.text),
+                   true);
+    search();
+}
+
+void Session::search()
+{
+    m_searchAgain = false;
+    m_found.clear();
+    // Nothing is read that does not come from a gateway.
+    if (m_query.senders.isEmpty())
+        return rest();
+    command("UID SEARCH " + searchCriteria(m_mark.lastUid, m_query.since, m_query.senders),
+            &Session::afterSearch);
+}
+
+void Session::afterSearch(const Response &response)
+{
+    if (response.name != "OK")
+        return end(QStringLiteral("the IMAP server could not search the inbox: ") +
+                       QString::fromUtf8(response.text),
+                   true);
+    // "n:*" always takes in the newest message, even one already read.
+    const quint32 last = m_mark.lastUid;
+    m_found.erase(std::remove_if(m_found.begin(), m_found.end(),
+                                 [last](quint32 uid) { return uid <= last; }),
+                  m_found.end());
+    std::sort(m_found.begin(), m_found.end());
+    m_found.erase(std::unique(m_found.begin(), m_found.end()), m_found.end());
+    if (m_found.isEmpty()) {
+        Q_EMIT caughtUp(m_mark);
+        return rest();
+    }
+    m_messages.clear();
+    command("UID FETCH " + uidSet(m_found) + " (UID BODYSTRUCTURE BODY.PEEK[HEADER])",
+            &Session::afterStructure);
+}
+
+void Session::onFetch(const Response &response)
+{
+    if (response.data.isEmpty())
+        return;
+    const Value &items = response.data.first();
+    const Value *uidValue = items.field("UID");
+    const std::optional<quint32> uid = uidValue ? uidValue->number() : std::nullopt;
+    if (!uid || !m_found.contains(*uid))
+        return; // a flag change, or a message not asked for
+    auto message = std::find_if(m_messages.begin(), m_messages.end(),
+                                [&](const FetchedMessage &m) { return m.uid == *uid; });
+    if (message == m_messages.end()) {
+        m_messages.append(FetchedMessage{*uid, {}, {}});
+        message = m_messages.end() - 1;
+    }
+    if (const Value *structure = items.field("BODYSTRUCTURE"))
+        message->parts = textParts(*structure);
+    for (qsizetype i = 0; i + 1 < items.items.size(); i += 2) {
+        const QByteArray section = sectionOf(items.items[i].text);
+        if (section == "HEADER") {
+            message->header = items.items[i + 1].string();
+            continue;
+        }
+        for (TextPart &part : message->parts)
+            if (part.section == section)
+                part.body = items.items[i + 1].string();
+    }
+}
+
+void Session::afterStructure(const Response &response)
+{
+    if (response.name != "OK")
+        return end(QStringLiteral("the IMAP server could not fetch a message: ") +
+                       QString::fromUtf8(response.text),
+                   true);
+    fetchParts();
+}
+
+void Session::fetchParts()
+{
+    // One command a message, all in one write; the last one's answer ends
+    // the batch.
+    QByteArray commands;
+    int count = 0;
+    for (const FetchedMessage &message : std::as_const(m_messages)) {
+        if (message.parts.isEmpty())
+            continue;
+        const qsizetype share = MaxTextBytes / message.parts.size();
+        QByteArray items;
+        for (const TextPart &part : message.parts)
+            items += QByteArray(items.isEmpty() ? "" : " ") + "BODY.PEEK[" + part.section +
+                     "]<0." + QByteArray::number(share) + '>';
+        m_pendingTag = 'q' + QByteArray::number(++m_tag);
+        commands += m_pendingTag + " UID FETCH " + QByteArray::number(message.uid) + " (" + items +
+                    ")\r\n";
+        ++count;
+    }
+    if (count == 0)
+        return afterParts(Response{Response::Kind::Tagged, {}, "OK", {}, {}, {}, {}, {}});
+    m_done = &Session::afterParts;
+    m_outstanding = count;
+    m_socket.sendData(commands);
+    wait(Waiting::Command, m_timeouts.reply);
+}
+
+void Session::afterParts(const Response &response)
+{
+    if (response.name != "OK")
+        return end(QStringLiteral("the IMAP server could not fetch a message: ") +
+                       QString::fromUtf8(response.text),
+                   true);
+    const quint64 run = m_run;
+    std::sort(m_messages.begin(), m_messages.end(),
+              [](const FetchedMessage &a, const FetchedMessage &b) { return a.uid < b.uid; });
+    for (const FetchedMessage &message : std::as_const(m_messages)) {
+        Q_EMIT fetched(message);
+        if (run != m_run)
+            return;
+    }
+    m_mark.lastUid = std::max(m_mark.lastUid, m_found.last());
+    m_messages.clear();
+    Q_EMIT caughtUp(m_mark);
+    if (run == m_run)
+        rest();
+}
+
+void Session::rest()
+{
+    if (m_searchAgain)
+        return search();
+    if (m_capabilities.contains(QStringLiteral("IDLE")))
+        return command("IDLE", &Session::afterIdle);
+    wait(Waiting::Pause, m_timeouts.poll);
+}
+
+void Session::afterIdle(const Response &response)
+{
+    if (response.name != "OK")
+        return end(QStringLiteral("the IMAP server ended IDLE: ") + QString::fromUtf8(response.text),
+                   true);
+    search();
+}
+
+} // namespace imap
