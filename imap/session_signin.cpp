@@ -24,8 +24,8 @@ void Session::afterGreeting(const Response &response)
         return end(QStringLiteral("the IMAP server did not greet as expected: ") +
                        QString::fromUtf8(response.name + ' ' + response.text),
                    true);
-    if (!m_encrypted && response.code == "CAPABILITY")
-        return afterCapability(response); // a STARTTLS server names it at once
+    if (response.code == "CAPABILITY")
+        return afterCapability(response); // named at once: no need to ask
     command("CAPABILITY", &Session::afterCapability);
 }
 

@@ -30,7 +30,7 @@ Wording makeBuiltIn()
     Wording w;
     w.failed = {
         words(QStringLiteral("(could|can)\\s*not\\s+be\\s+(delivered|sent|transmitted|"
-                             "completed)|(was|were|has\\s+been)\\s+not\\s+(delivered|sent|"
+                             "completed)|(could|can)\\s*not\\s+(deliver|send|transmit|reach)|(was|were|has\\s+been)\\s+not\\s+(delivered|sent|"
                              "transmitted)|not\\s+delivered|undeliverable|failed|failure|"
                              "unsuccessful|0\\s+of\\s+\\d+\\s+pages?")),
         words(QStringLiteral("nicht\\s+(zugestellt|übertragen|gesendet|versendet)|"
