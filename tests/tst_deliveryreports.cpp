@@ -154,6 +154,78 @@ private Q_SLOTS:
         QVERIFY(flags.waitForFinished(20000));
         QVERIFY(!flags.readAllStandardOutput().contains("\\Seen"));
     }
+
+    // A server without IDLE is searched again every so often; STARTTLS on
+    // its own port.
+    void serverWithoutIdle()
+    {
+        PrivateDovecot plain;
+        const QString problem =
+            plain.start(QStringLiteral("IMAP4rev1 SASL-IR LITERAL+ STARTTLS AUTH=PLAIN"));
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        m_gateway = std::make_unique<Gateway>();
+        QVERIFY(m_gateway->start(plain, {}, 1.0));
+        imap::Timeouts timeouts;
+        timeouts.poll = std::chrono::milliseconds(300);
+        OutboxParts parts;
+        parts.imapSocket =
+            std::make_unique<SslSmtpSocket>(QSslCertificate::fromPath(plain.issuer()));
+        parts.imapTimeouts = timeouts;
+        RealSender s(m_issuers, std::move(parts));
+        s.prompt.user = PrivateDovecot::User;
+        s.prompt.passwords = {PrivateDovecot::Password};
+        s.outbox->watchReports(
+            ReportSettings{QStringLiteral("starttls://127.0.0.1:%1").arg(plain.imapPort), true},
+            {}, QStringLiteral("joe@example.org"));
+        QSignalSpy delivered(s.outbox.get(), &Outbox::delivered);
+        QCOMPARE(s.send(QStringLiteral("127.0.0.1:%1").arg(m_gateway->port), QStringLiteral("Jane"),
+                        QStringLiteral("555 765 4321"), QStringLiteral("No IDLE"), QStringLiteral("Hi")),
+                 QStringLiteral("Sent OK."));
+        QVERIFY2(delivered.wait(20000), qPrintable(plain.log().right(1500)));
+        QCOMPARE(delivered[0][0].toString(), QStringLiteral("Delivered: 555 765 4321, 3 pages."));
+        QVERIFY(!plain.log().contains(QStringLiteral("IDLE")));
+    }
+
+    // The server drops the connection while the watch waits: it connects
+    // again and still catches the report.
+    void droppedConnection()
+    {
+        m_gateway = std::make_unique<Gateway>();
+        QVERIFY(m_gateway->start(m_dovecot, {}, 2.0));
+        auto s = sender(imaps());
+        QSignalSpy delivered(s->outbox.get(), &Outbox::delivered);
+        QCOMPARE(s->send(QStringLiteral("127.0.0.1:%1").arg(m_gateway->port), QStringLiteral("Jane"),
+                         QStringLiteral("555 111 2222"), QStringLiteral("Dropped"), QStringLiteral("Hi")),
+                 QStringLiteral("Sent OK."));
+        QTest::qWait(800); // signed in and idling by now
+        QProcess::execute(QStringLiteral("/usr/bin/doveadm"),
+                          {QStringLiteral("-c"), m_dovecot.config(), QStringLiteral("kick"),
+                           PrivateDovecot::User});
+        QVERIFY2(delivered.wait(20000), qPrintable(m_dovecot.log().right(1500)));
+        QCOMPARE(delivered[0][0].toString(), QStringLiteral("Delivered: 555 111 2222, 3 pages."));
+        QVERIFY(m_dovecot.log().count(QStringLiteral("Login: user=<fax>")) >= 2);
+    }
+
+    // A password the server refuses: the watch says so once and stops.
+    void refusedSignIn()
+    {
+        m_gateway = std::make_unique<Gateway>();
+        QVERIFY(m_gateway->start(m_dovecot, {}));
+        auto s = sender(imaps());
+        s->prompt.passwords = {QStringLiteral("wrong")};
+        QSignalSpy trouble(s->outbox.get(), &Outbox::reportsTrouble);
+        QCOMPARE(s->send(QStringLiteral("127.0.0.1:%1").arg(m_gateway->port), QStringLiteral("Jane"),
+                         QStringLiteral("555 333 4444"), QStringLiteral("Refused"), QStringLiteral("Hi")),
+                 QStringLiteral("Sent OK."));
+        QVERIFY(trouble.wait(20000));
+        QVERIFY2(trouble[0][0].toString().startsWith(QStringLiteral(
+                     "Delivery reports cannot be read: the IMAP server refused the sign-in")),
+                 qPrintable(trouble[0][0].toString()));
+        QVERIFY(!trouble[0][0].toString().contains(QStringLiteral("wrong")));
+        QTest::qWait(500);
+        QCOMPARE(trouble.size(), 1);
+        QCOMPARE(s->prompt.asked.size(), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_DeliveryReports)

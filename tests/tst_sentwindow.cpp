@@ -1,5 +1,7 @@
 #include "documentfiles.h"
+#include "sent/reportfolder.h"
 #include "sent/sentcopy.h"
+#include "sent/sentmodel.h"
 #include "shellfixture.h"
 #include "smtpcapture.h"
 #include "ui/attachmentstrip.h"
@@ -29,6 +31,7 @@ private Q_SLOTS:
     void deleteAsksFirst();
     void deleteTakesTheCopyChosen();
     void noTemporaryFolderTouchesNothing();
+    void deliveryShownAndReported();
 
 private:
     frmMain *main() const { return m_shell->mainWindow(); }
@@ -49,6 +52,25 @@ private:
         child<QLineEdit>(main(), "txtFax")->setText(fax);
         child<QLineEdit>(main(), "txtSubject")->setText(subject);
         child<QPlainTextEdit>(main(), "txtMessage")->setPlainText(text);
+    }
+
+    // Presses Report, saves to `report` and gives the PDF's text.
+    QString reportText(frmSent *sent, const QString &report)
+    {
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                answer.stop();
+                child<QLineEdit>(dialog, "fileNameEdit")->setText(report);
+                static_cast<QDialog *>(dialog)->accept();
+            }
+        });
+        answer.start(20);
+        click(sent, "cmdReport");
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {report, QStringLiteral("-")});
+        pdftotext.waitForFinished(20000);
+        return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
     }
 
     std::unique_ptr<SmtpCapture> m_server;
@@ -90,6 +112,7 @@ void TestSentWindow::tableShowsEveryCopyNewestFirst()
     QCOMPARE(cell(0, 1), QStringLiteral("Jane Doe")); // as typed, not as addressed
     QCOMPARE(cell(0, 2), QStringLiteral("555 1234"));
     QCOMPARE(cell(0, 5), QStringLiteral("250 Message accepted for delivery"));
+    QCOMPARE(cell(0, 6), QStringLiteral("Accepted by the server"));
     QVERIFY(QDateTime::fromString(cell(0, 0), QStringLiteral("yyyy-MM-dd HH:mm")).isValid());
     QVERIFY(cell(2, 3).startsWith(QStringLiteral("This copy cannot be read (damaged)")));
 
@@ -146,6 +169,7 @@ void TestSentWindow::sendAgainAndReport()
           QStringLiteral("joe@example.org"), QStringLiteral("Jane Doe"), QStringLiteral("0123 456"),
           QStringLiteral("Jane_Doe@0123456.tpc.example"), QStringLiteral("Office affairs"),
           QStringLiteral("250 Message accepted for delivery"), QStringLiteral("contract.pdf, 2 pages"),
+          QStringLiteral("Accepted by the mail server; the gateway has not reported delivery."),
           sha.left(32)})
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text));
 
@@ -254,6 +278,43 @@ void TestSentWindow::noTemporaryFolderTouchesNothing()
         QStringLiteral("The fax cannot be sent again: no temporary folder")));
     QCOMPARE(child<QLineEdit>(main(), "txtSubject")->text(), QStringLiteral("typed, not saved"));
     QCOMPARE(fileBytes(path("0/keep.txt")), QByteArray("the user's"));
+}
+
+// A gateway's report kept for a fax: its status in the table, its own
+// words below it, and the delivery in the transmission report.
+void TestSentWindow::deliveryShownAndReported()
+{
+    fill(QStringLiteral("Jane Doe"), QStringLiteral("0123 456 789"), QStringLiteral("Order"),
+         QStringLiteral("Hello"));
+    send();
+    SentFolder folder(path("."));
+    Delivery d;
+    d.state = Delivery::State::Delivered;
+    d.pages = 2;
+    d.at = QDateTime(QDate(2026, 12, 8), QTime(14, 5, 11));
+    d.words = {QStringLiteral("Status: delivered"), QStringLiteral("Pages: 2")};
+    d.copy = folder.messages().first();
+    QVERIFY(ReportFolder(folder)
+                .keep(d, "From: reports@fax1.example\r\nDate: Tue, 08 Dec 2026 14:06:00 +0000\r\n"
+                         "Message-ID: <r1@fax1.example>\r\nSubject: Fax report\r\n\r\nStatus: delivered\r\n")
+                .isEmpty());
+
+    frmSent *sent = openSent();
+    QAbstractItemModel *table = child<QTableView>(sent, "lstSent")->model();
+    QCOMPARE(table->index(0, SentModel::Status).data().toString(),
+             QStringLiteral("Delivered 14:05, 2 pages"));
+    child<QTableView>(sent, "lstSent")->selectRow(0);
+    QCOMPARE(shown(sent, "lblDelivery"),
+             QStringLiteral("Delivered 14:05, 2 pages (report from reports@fax1.example)\n"
+                            "Status: delivered\nPages: 2"));
+    QTRY_VERIFY(child<QPushButton>(sent, "cmdReport")->isEnabled());
+    const QString text = reportText(sent, path("delivered.pdf"));
+    for (const QString &expected :
+         {QStringLiteral("Delivered 2026-12-08 14:05, 2 pages, confirmed by the gateway's report of "
+                         "2026-12-08"),
+          QStringLiteral("from reports@fax1.example (Message-ID <r1@fax1.example>)"),
+          QStringLiteral("The gateway's report says: > Status: delivered > Pages: 2")})
+        QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text));
 }
 
 QTEST_MAIN(TestSentWindow)

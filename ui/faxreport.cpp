@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextOption>
 
 namespace faxreport {
 
@@ -55,11 +56,15 @@ QString write(const QString &path, const stored::Message &message,
     p.setFont(font);
     const int line = p.fontMetrics().height() + 8;
     int y = margin;
+    // Lines break between words, and inside a word only when it is wider
+    // than the column (a Message-ID, a checksum).
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     auto text = [&](int x, const QString &s, int w = 0) {
-        const QRect box(x, y, w > 0 ? w : width - (x - margin), line * 3);
-        const QRect used = p.boundingRect(box, Qt::TextWrapAnywhere, s);
-        p.drawText(box, Qt::TextWrapAnywhere, s);
-        y += std::max(line, used.height() + 8);
+        const QRectF box(x, y, w > 0 ? w : width - (x - margin), line * 40);
+        const QRectF used = p.boundingRect(box, s, wrap);
+        p.drawText(box, s, wrap);
+        y += std::max(line, int(used.height()) + 8);
     };
 
     font.setPointSize(16);
