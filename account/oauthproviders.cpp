@@ -41,6 +41,14 @@ QList<OAuthProvider> builtIn()
 
 } // namespace
 
+QList<OAuthProvider> withMailbox(QList<OAuthProvider> providers)
+{
+    for (OAuthProvider &p : providers)
+        if (p.token.host() == u"login.microsoftonline.com" && !p.scope.contains(MicrosoftImapScope))
+            p.scope += u' ' + MicrosoftImapScope;
+    return providers;
+}
+
 bool isBuiltInTokenEndpoint(const QUrl &token)
 {
     const QList<OAuthProvider> table = builtIn();

@@ -25,6 +25,14 @@ struct OAuthProvider
 // oauth.ini files, where an organisation registers its own app.
 namespace oauthproviders {
 
+// What Microsoft's sign-in must also grant for reading the mailbox over IMAP.
+inline const QString MicrosoftImapScope =
+    QStringLiteral("https://outlook.office.com/IMAP.AccessAsUser.All");
+
+// The table with the mailbox added to Microsoft's scope (Google's already
+// covers it), for reading delivery reports.
+QList<OAuthProvider> withMailbox(QList<OAuthProvider> providers);
+
 // The oauth.ini files read, in order: the data folder's, then
 // Quillon/oauth.ini in each of $XDG_CONFIG_DIRS.
 QStringList iniFiles(const QString &dataFolder);

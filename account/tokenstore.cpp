@@ -5,10 +5,15 @@
 
 namespace {
 
-// Which provider issued a token: its token endpoint and client id.
+// Which provider issued a token: its token endpoint and client id, and
+// whether it reaches the mailbox too: a refresh token cannot be widened to
+// a scope it was not granted, so a wider one needs a sign-in of its own.
 QString issuerOf(const OAuthProvider &provider)
 {
-    return provider.token.toString(QUrl::FullyEncoded) + u' ' + provider.clientId;
+    QString issuer = provider.token.toString(QUrl::FullyEncoded) + u' ' + provider.clientId;
+    if (provider.scope.contains(oauthproviders::MicrosoftImapScope))
+        issuer += QStringLiteral(" +imap");
+    return issuer;
 }
 
 // The keyring's entry: the user, the refresh token and its issuer.

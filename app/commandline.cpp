@@ -35,7 +35,9 @@ CommandLine readCommandLine(const QStringList &arguments)
                        "gateway. With no option it opens its window; with --to, --fax, "
                        "--subject or --message a new fax in it; with --send it sends the fax "
                        "without a window and ends: 0 when the server took it, 1 when it was "
-                       "refused or could not be sent, 2 for wrong use."));
+                       "refused or could not be sent, 2 for wrong use. With --wait-report it "
+                       "then waits for the gateway's delivery report: 0 when it says "
+                       "delivered, 3 when it says failed, 4 when none came in time."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
@@ -53,6 +55,10 @@ CommandLine readCommandLine(const QStringList &arguments)
          QStringLiteral("The gateway: a name from Settings' list, or a gateway's domain "
                         "(TPC.NET when left out)."),
          QStringLiteral("NAME")},
+        {QStringLiteral("wait-report"),
+         QStringLiteral("With --send: wait up to MINUTES for the gateway's delivery report "
+                        "(read over IMAP, as Settings say)."),
+         QStringLiteral("MINUTES")},
     });
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Documents to attach: PDF, TIFF, PNG or JPEG."),
@@ -69,6 +75,19 @@ CommandLine readCommandLine(const QStringList &arguments)
         parser.showVersion();
 
     line.send = parser.isSet(QStringLiteral("send"));
+    if (const std::optional<QString> minutes = given(parser, QStringLiteral("wait-report"))) {
+        bool number = false;
+        line.waitReport = minutes->toInt(&number);
+        // Reports are read for 48 hours after a fax was sent.
+        if (!number || line.waitReport < 1 || line.waitReport > 48 * 60) {
+            line.error = QStringLiteral("--wait-report takes minutes, from 1 to 2880.");
+            return line;
+        }
+        if (!line.send) {
+            line.error = QStringLiteral("--wait-report goes with --send.");
+            return line;
+        }
+    }
     NewFax &fax = line.fax;
     fax.to = given(parser, QStringLiteral("to"));
     fax.fax = given(parser, QStringLiteral("fax"));

@@ -11,6 +11,8 @@ struct CommandLine
 {
     bool send = false;
     NewFax fax;
+    // --wait-report: how many minutes --send waits for the gateway's report.
+    int waitReport = 0;
     // Wrong use: what standard error says before Quillon ends with 2.
     QString error;
 };

@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
         });
         QGuiApplication app(argc, argv);
         Shell::nameApplication();
-        return scriptsend::send(dataFolder(), line.fax);
+        return scriptsend::send(dataFolder(), line.fax, line.waitReport);
     }
     QApplication app(argc, argv);
     Shell::prepareApplication();

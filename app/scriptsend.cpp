@@ -4,11 +4,13 @@
 #include "outbox/outbox.h"
 #include "store/datafiles.h"
 #include "store/fields.h"
+#include "store/reportsettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -76,7 +78,38 @@ bool readSettings(const QString &dataFolder, SettingsFields &fields, QString &er
 
 } // namespace
 
-int send(const QString &dataFolder, const NewFax &fax)
+namespace {
+
+// Waits for the gateway's report on the fax just sent.
+int waitForReport(Outbox &outbox, int minutes)
+{
+    int exitCode = 4;
+    QEventLoop loop;
+    const QString copy = outbox.lastCopy();
+    QObject::connect(&outbox, &Outbox::delivered, &loop,
+                     [&](const QString &news, const QString &of, const Delivery &delivery) {
+                         if (of != copy)
+                             return;
+                         std::printf("%s\n", qPrintable(news));
+                         exitCode = delivery.state == Delivery::State::Delivered ? 0 : 3;
+                         loop.quit();
+                     });
+    QObject::connect(&outbox, &Outbox::reportsTrouble, &loop, [&](const QString &text) {
+        say(text);
+        loop.quit();
+    });
+    QTimer::singleShot(std::chrono::minutes(minutes), &loop, [&] {
+        say(minutes == 1 ? QStringLiteral("No delivery report came within 1 minute.")
+                         : QStringLiteral("No delivery report came within %1 minutes.").arg(minutes));
+        loop.quit();
+    });
+    loop.exec();
+    return exitCode;
+}
+
+} // namespace
+
+int send(const QString &dataFolder, const NewFax &fax, int waitReportMinutes)
 {
     if (!QFileInfo(QDir(dataFolder).filePath(AgreementMarker)).isFile()) {
         say(QStringLiteral("Not sent: start Quillon once with its window and accept its "
@@ -109,8 +142,17 @@ int send(const QString &dataFolder, const NewFax &fax)
         draft.attach(*d);
     }
 
+    const ReportSettings reports = reportsettings::load(dataFolder);
+    if (waitReportMinutes > 0 && (!reports.watch || reports.imapServer.isEmpty())) {
+        say(QStringLiteral("Not sent: --wait-report needs the IMAP server in Settings and "
+                           "\"Watch for delivery reports\" checked"));
+        return 1;
+    }
+
     AbsentUser user;
     Outbox outbox(dataFolder, user);
+    if (waitReportMinutes > 0)
+        outbox.watchReports(reports, draft.smtpServer, draft.sender);
     QString status;
     QObject::connect(&outbox, &Outbox::status, &outbox, [&](const QString &text) {
         if (!text.isEmpty())
@@ -123,7 +165,7 @@ int send(const QString &dataFolder, const NewFax &fax)
     if (status.startsWith(QStringLiteral("Sent OK."))) {
         if (status != QStringLiteral("Sent OK."))
             say(status); // why no copy was kept
-        return 0;
+        return waitReportMinutes > 0 ? waitForReport(outbox, waitReportMinutes) : 0;
     }
     say(user.needed.isEmpty() ? status : user.needed);
     return 1;

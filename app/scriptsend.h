@@ -15,7 +15,9 @@ namespace scriptsend {
 
 // Sends and returns the exit code: 0 when the server took the fax, 1 when it
 // was refused or could not be sent. Standard error says why, as the status
-// line would.
-int send(const QString &dataFolder, const NewFax &fax);
+// line would. With `waitReportMinutes`, it then waits that long for the
+// gateway's report, read as Settings say: 0 when it says delivered, 3 when
+// it says failed, 4 when none came; standard output gives its news.
+int send(const QString &dataFolder, const NewFax &fax, int waitReportMinutes = 0);
 
 } // namespace scriptsend

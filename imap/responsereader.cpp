@@ -58,7 +58,7 @@ std::optional<QByteArray> ResponseReader::next()
             m_text = 0;
             return response;
         }
-        if (literal > MaxLiteral) {
+        if (end + 1 + literal > MaxResponse) {
             m_overflowed = true;
             return std::nullopt;
         }

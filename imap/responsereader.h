@@ -9,13 +9,13 @@ namespace imap {
 // Cuts the bytes a server sends into whole responses, however the network
 // pieces them: a response is a line, or a line ending in a literal's
 // announcement ("{123}") followed by that many bytes and the rest of the
-// response. Text outside literals and each literal are capped, so a server
-// that never ends a line cannot fill the memory.
+// response. Text outside literals and the whole response are capped, so a
+// server that never ends a line cannot fill the memory.
 class ResponseReader
 {
 public:
     static constexpr qsizetype MaxText = 64 * 1024;
-    static constexpr qsizetype MaxLiteral = 1024 * 1024;
+    static constexpr qsizetype MaxResponse = 2 * 1024 * 1024;
 
     void add(QByteArrayView bytes);
     // The next whole response without its final CR LF; nothing until one

@@ -83,6 +83,10 @@ public:
     // Logs out and closes; no signal follows.
     void close();
     bool isOpen() const { return m_open; }
+    // Bytes of unfinished responses held.
+    qsizetype heldBytes() const { return m_reader.held(); }
+    // A password or token is held: only while signing in.
+    bool holdsSecret() const { return m_mechanism != nullptr || !m_initialResponse.isEmpty(); }
 
 Q_SIGNALS:
     void fetched(const imap::FetchedMessage &message);

@@ -17,7 +17,8 @@ template <typename T, typename Made> std::unique_ptr<T> orMade(std::unique_ptr<T
     return given ? std::move(given) : make();
 }
 
-// The sign-in table: built in, and an organisation's own.
+// The sign-in table: built in, and an organisation's own; reaching the
+// mailbox as well while delivery reports are read.
 QList<OAuthProvider> signInTable(const QString &dataFolder)
 {
     QStringList problems;
@@ -25,7 +26,8 @@ QList<OAuthProvider> signInTable(const QString &dataFolder)
         oauthproviders::load(oauthproviders::iniFiles(dataFolder), problems);
     for (const QString &problem : problems)
         std::fprintf(stderr, "quillon: %s\n", qPrintable(problem));
-    return providers;
+    return reportsettings::load(dataFolder).watch ? oauthproviders::withMailbox(providers)
+                                                  : providers;
 }
 
 } // namespace

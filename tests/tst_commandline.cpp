@@ -93,6 +93,12 @@ void TestCommandLine::wrongUse_data()
     QTest::newRow("message file missing")
         << QStringList{QStringLiteral("--send"), QStringLiteral("--message-file=/nonexistent/m")}
         << "quillon: Cannot read /nonexistent/m: No such file or directory";
+    QTest::newRow("no minutes to wait")
+        << QStringList{QStringLiteral("--send"), QStringLiteral("--wait-report=0")}
+        << "quillon: --wait-report takes minutes, from 1 to 2880.";
+    QTest::newRow("waiting without sending")
+        << QStringList{QStringLiteral("--wait-report=5")}
+        << "quillon: --wait-report goes with --send.";
 }
 
 // Wrong use ends with 2 and says why, before anything is opened or sent.
@@ -112,7 +118,7 @@ void TestCommandLine::helpAndVersion()
     QCOMPARE(help.exitCode, 0);
     for (const char *option : {"--send", "--to <NAME>", "--fax <NUMBER>", "--subject <TEXT>",
                                "--message <TEXT>", "--message-file <PATH>", "--provider <NAME>",
-                               "--version", "[FILE...]"})
+                               "--wait-report <MINUTES>", "--version", "[FILE...]"})
         QVERIFY2(help.out.contains(QLatin1StringView(option)), option);
     const Run version = quillon({QStringLiteral("--version")});
     QCOMPARE(version.exitCode, 0);
@@ -164,6 +170,11 @@ void TestCommandLine::refusedSend_data()
         << QStringList{QStringLiteral("--to"), QStringLiteral("jane@example.org"),
                        QStringLiteral("letter.txt")}
         << "quillon: Not attached: letter.txt is not a PDF, TIFF, PNG or JPEG file\n";
+    QTest::newRow("a report to wait for, but no IMAP server set")
+        << QStringList{QStringLiteral("--to"), QStringLiteral("jane@example.org"),
+                       QStringLiteral("--wait-report"), QStringLiteral("10")}
+        << "quillon: Not sent: --wait-report needs the IMAP server in Settings and \"Watch for "
+           "delivery reports\" checked\n";
 }
 
 // Refused or not sent: 1, and standard error says what the status line

@@ -13,6 +13,7 @@ class TestOAuthProviders : public QObject
 private Q_SLOTS:
     void table_data();
     void table();
+    void mailboxScope();
 };
 
 void TestOAuthProviders::table_data()
@@ -87,6 +88,26 @@ void TestOAuthProviders::table()
         p ? QStringList{p->name, p->clientId, p->token.toString()}.join(u' ') : QString();
     QCOMPARE(found, signsInWith);
     QCOMPARE(said.join(u'\n').remove(dir.path() + u'/'), problems);
+}
+
+// Reading delivery reports widens Microsoft's scope to IMAP, once; Google's
+// covers the mailbox already.
+void TestOAuthProviders::mailboxScope()
+{
+    const QList<OAuthProvider> table{
+        {QStringLiteral("Microsoft"), {QStringLiteral("smtp.office365.com")},
+         QUrl(QStringLiteral("https://login.microsoftonline.com/common/oauth2/v2.0/authorize")),
+         QUrl(QStringLiteral("https://login.microsoftonline.com/common/oauth2/v2.0/token")),
+         QStringLiteral("id"), {}, QStringLiteral("https://outlook.office.com/SMTP.Send offline_access")},
+        {QStringLiteral("Google"), {QStringLiteral("smtp.gmail.com")},
+         QUrl(QStringLiteral("https://accounts.google.com/o/oauth2/v2/auth")),
+         QUrl(QStringLiteral("https://oauth2.googleapis.com/token")), QStringLiteral("id"), {},
+         QStringLiteral("https://mail.google.com/")},
+    };
+    const QList<OAuthProvider> widened = oauthproviders::withMailbox(oauthproviders::withMailbox(table));
+    QCOMPARE(widened[0].scope, QStringLiteral("https://outlook.office.com/SMTP.Send offline_access "
+                                              "https://outlook.office.com/IMAP.AccessAsUser.All"));
+    QCOMPARE(widened[1].scope, table[1].scope);
 }
 
 QTEST_GUILESS_MAIN(TestOAuthProviders)

@@ -199,3 +199,40 @@ write(
         b"token=http://evil.example/t\nclient_id=x\nscope=s\n",
     ],
 )
+
+
+# fuzz_imap: a setup byte (1: STARTTLS, 4: the sign-in later, 8: a token),
+# then operations as fuzz_session has them.
+write(
+    "fuzz_imap",
+    [
+        session(0, CONNECTED, ENCRYPTED,
+                b"* OK [CAPABILITY IMAP4rev1 SASL-IR AUTH=PLAIN IDLE] hi\r\n",
+                b"q1 OK done\r\n* CAPABILITY IMAP4rev1 IDLE\r\nq2 OK\r\n",
+                b"* OK [UIDVALIDITY 7] v\r\n* OK [UIDNEXT 40] n\r\nq3 OK [READ-ONLY] ok\r\n",
+                b"* SEARCH 12 30\r\nq4 OK\r\n",
+                b"* 1 FETCH (UID 12 BODYSTRUCTURE ((\"text\" \"plain\" (\"charset\" \"utf-8\") NIL NIL "
+                b"\"7bit\" 9 1)(\"image\" \"tiff\" NIL NIL NIL \"base64\" 90) \"mixed\") BODY[HEADER] {17}\r\n"
+                b"Subject: Fax OK\r\n)\r\nq5 OK\r\n",
+                b"* 1 FETCH (UID 12 BODY[1.1]<0> {9}\r\nDelivered)\r\nq6 OK\r\n+ idling\r\n* 31 EXISTS\r\n"),
+        session(1, CONNECTED, b"* OK hi\r\n", b"* CAPABILITY IMAP4rev1 STARTTLS\r\nq1 OK\r\n",
+                b"q2 OK begin\r\n", ENCRYPTED, b"* CAPABILITY IMAP4rev1 AUTH=PLAIN\r\nq3 OK\r\n",
+                b"+ \r\n", b"q4 NO [AUTHENTICATIONFAILED] no\r\n"),
+        session(12, CONNECTED, ENCRYPTED, b"* OK [CAPABILITY IMAP4rev1 AUTH=XOAUTH2] hi\r\n", ANSWER,
+                b"+ eyJzdGF0dXMiOiI0MDEifQ==\r\n", b"q1 NO bad token\r\n"),
+    ],
+)
+
+# fuzz_report: a setup byte, then a message.
+write(
+    "fuzz_report",
+    [
+        b"\x10From: r@fax1.example\r\nSubject: Successfully sent fax to Jane (+15551234567)\r\n\r\n"
+        b"Your fax of 3 pages was delivered at 2026-12-08 14:05:11.\r\n",
+        b"\x21From: r@fax1.example\r\nSubject: Fax transmission report\r\n"
+        b"Content-Type: multipart/mixed; boundary=b\r\n\r\n--b\r\nContent-Type: text/plain\r\n\r\n"
+        b"Status: Failed\r\nReason: Busy\r\n--b\r\nContent-Type: text/html\r\n\r\n<p>x&amp;y&#x41;</p>\r\n--b--\r\n",
+        b"\x02From: r@fax1.example\r\nContent-Type: text/plain; charset=iso-2022-jp\r\n"
+        b"Content-Transfer-Encoding: base64\r\n\r\nGyRCQXc/LjQwTjsbKEI=\r\n",
+    ],
+)
