@@ -24,11 +24,16 @@ QByteArray date(QDate day)
            QByteArray::number(day.year());
 }
 
-QByteArray searchCriteria(quint32 lastUid, QDate since, const QStringList &senders)
+QByteArray searchCriteria(quint32 lastUid, const QDateTime &since, const QStringList &senders,
+                          bool within, const QDateTime &now)
 {
-    QByteArray criteria = "UID " + QByteArray::number(quint64(lastUid) + 1) + ":*";
-    if (since.isValid())
-        criteria += " SINCE " + date(since);
+    // The first search needs no UID range: every message is new then.
+    QByteArray criteria = lastUid > 0 ? "UID " + QByteArray::number(quint64(lastUid) + 1) + ":*"
+                                      : QByteArray("ALL");
+    if (since.isValid() && within)
+        criteria += " YOUNGER " + QByteArray::number(std::max<qint64>(1, since.secsTo(now) + 1));
+    else if (since.isValid())
+        criteria += " SINCE " + date(since.date().addDays(-1));
     QList<QByteArray> from;
     for (const QString &sender : senders)
         if (const std::optional<QByteArray> q = quoted(sender); q && q->size() > 2)

@@ -33,10 +33,11 @@ struct Timeouts
     std::chrono::milliseconds poll{2 * 60'000};
 };
 
-// What the session reads: messages from these senders, since that day.
+// What the session reads: messages from these senders that arrived since
+// then.
 struct Query
 {
-    QDate since;
+    QDateTime since;
     QStringList senders;
 };
 

@@ -42,7 +42,8 @@ void Session::search()
     // Nothing is read that does not come from a gateway.
     if (m_query.senders.isEmpty())
         return rest();
-    command("UID SEARCH " + searchCriteria(m_mark.lastUid, m_query.since, m_query.senders),
+    command("UID SEARCH " + searchCriteria(m_mark.lastUid, m_query.since, m_query.senders,
+                                           m_capabilities.contains(QStringLiteral("WITHIN"))),
             &Session::afterSearch);
 }
 

@@ -92,8 +92,8 @@ imap::Query DeliveryWatch::query() const
     QDateTime oldest = QDateTime::currentDateTime();
     for (const WaitingFax &fax : m_waiting)
         oldest = std::min(oldest, fax.sent);
-    // SINCE compares dates in the server's time zone: a day more covers it.
-    return imap::Query{oldest.date().addDays(-1), faxmatch::senders(m_waiting, m_table)};
+    // Clocks differ, and a gateway may report a minute after it dialled.
+    return imap::Query{oldest.addSecs(-10 * 60), faxmatch::senders(m_waiting, m_table)};
 }
 
 void DeliveryWatch::check()

@@ -46,6 +46,10 @@ public:
         const QString self = QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
         // Dovecot keeps no mail as root: root's test mail belongs to nobody.
         const struct passwd *owner = root_ ? ::getpwnam("nobody") : ::getpwuid(::geteuid());
+        if (owner) {
+            m_uid = owner->pw_uid;
+            m_gid = owner->pw_gid;
+        }
         if (!owner || ::chown(QFile::encodeName(path("home")).constData(), owner->pw_uid,
                               owner->pw_gid) != 0)
             return QStringLiteral("cannot give the mail folder to its user");
@@ -105,8 +109,15 @@ public:
         return save.waitForFinished(20000) && save.exitCode() == 0;
     }
 
-    // The user's Maildir, for writing many messages at once.
+    // The user's Maildir, for writing many messages at once; then the
+    // files are given to the mail's owner.
     QString maildir() const { return path("home/fax/Maildir"); }
+    bool giveMail() const
+    {
+        return QProcess::execute(QStringLiteral("chown"),
+                                 {QStringLiteral("-R"), QStringLiteral("%1:%2").arg(m_uid).arg(m_gid),
+                                  path("home")}) == 0;
+    }
     QString issuer() const { return path("certs/ca.pem"); }
     QString config() const { return path("dovecot.conf"); }
     QString log() const
@@ -140,4 +151,6 @@ private:
 
     QTemporaryDir m_dir;
     bool m_running = false;
+    uint m_uid = 0;
+    uint m_gid = 0;
 };

@@ -1,4 +1,5 @@
 #include "fakesend.h"
+#include "imap/command.h"
 #include "imap/response.h"
 #include "imap/responsereader.h"
 #include "imap/session.h"
@@ -78,6 +79,8 @@ private Q_SLOTS:
     void responses();
     void caps_data();
     void caps();
+    void search_data();
+    void search();
     void transcript_data();
     void transcript();
 };
@@ -152,6 +155,37 @@ void tst_Imap::caps()
     QCOMPARE(reader.overflowed(), overflowed);
 }
 
+void tst_Imap::search_data()
+{
+    QTest::addColumn<quint32>("lastUid");
+    QTest::addColumn<bool>("within");
+    QTest::addColumn<QStringList>("senders");
+    QTest::addColumn<QByteArray>("criteria");
+    const QStringList one{QStringLiteral("fax1.example")};
+    QTest::newRow("first search, by day") << 0u << false << one
+                                          << QByteArray("ALL SINCE 7-Dec-2026 FROM \"fax1.example\"");
+    QTest::newRow("later, to the second (WITHIN)")
+        << 41u << true << one << QByteArray("UID 42:* YOUNGER 3601 FROM \"fax1.example\"");
+    QTest::newRow("three senders, one that cannot be quoted")
+        << 0u << false
+        << QStringList{QStringLiteral("a.example"), QStringLiteral("x\r\nq9 LOGOUT"),
+                       QStringLiteral("b\"c@d.example"), QStringLiteral("e.example")}
+        << QByteArray("ALL SINCE 7-Dec-2026 OR OR FROM \"a.example\" FROM \"b\\\"c@d.example\" "
+                      "FROM \"e.example\"");
+}
+
+// What the server is asked to search for: no text from a setting can end
+// the command.
+void tst_Imap::search()
+{
+    QFETCH(quint32, lastUid);
+    QFETCH(bool, within);
+    QFETCH(QStringList, senders);
+    QFETCH(QByteArray, criteria);
+    const QDateTime since(QDate(2026, 12, 8), QTime(10, 0));
+    QCOMPARE(imap::searchCriteria(lastUid, since, senders, within, since.addSecs(3600)), criteria);
+}
+
 // A session as a protocol log: "S:" lines arrive from the server (several
 // in one step when joined by "|"), "C:" lines are what the client wrote
 // since, "TLS" is the handshake holding, "WAIT" lets the time-outs pass,
@@ -173,7 +207,7 @@ void tst_Imap::transcript_data()
                QStringLiteral("S: * CAPABILITY IMAP4rev1 IDLE|q2 OK"),
                QStringLiteral("C: q3 EXAMINE INBOX"),
                QStringLiteral("S: * OK [UIDVALIDITY 7] v|* OK [UIDNEXT 40] n|q3 OK [READ-ONLY] done"),
-               QStringLiteral("C: q4 UID SEARCH UID 1:* SINCE 7-Dec-2026 FROM \"fax1.example\""),
+               QStringLiteral("C: q4 UID SEARCH ALL SINCE 7-Dec-2026 FROM \"fax1.example\""),
                QStringLiteral("S: * SEARCH 30 12|q4 OK"),
                QStringLiteral("C: q5 UID FETCH 12,30 (UID BODYSTRUCTURE BODY.PEEK[HEADER])"),
                QStringLiteral("S: * 1 FETCH (UID 12 BODYSTRUCTURE (\"text\" \"plain\" (\"charset\" \"utf-8\") NIL NIL \"7bit\" 9 1) BODY[HEADER] {17}"),
@@ -290,7 +324,7 @@ void tst_Imap::transcript()
     const std::optional<ServerAddress> address = ServerAddress::parseImap(server);
     QVERIFY(address);
     QVERIFY(session.open(*address, Account{address->host, address->port, {}},
-                         imap::Query{QDate(2026, 12, 7), {QStringLiteral("fax1.example")}}, {}));
+                         imap::Query{QDateTime(QDate(2026, 12, 8), QTime(10, 0)), {QStringLiteral("fax1.example")}}, {}));
     Q_EMIT socket.connected();
     for (const QString &step : log) {
         const QString what = step.section(u':', 0, 0);

@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         sentAtEnd = socket.sent.size();
     });
     FUZZ_CHECK(session.open(*server, Account{server->host, server->port, QStringLiteral("joe")},
-                            imap::Query{QDate(2026, 12, 7), {QStringLiteral("fax1.example")}}, {}));
+                            imap::Query{QDateTime(QDate(2026, 12, 8), QTime(10, 0)),
+                                        {QStringLiteral("fax1.example")}}, {}));
 
     while (!in.atEnd()) {
         const uint8_t op = in.byte();
