@@ -1,8 +1,8 @@
 """Checks that every library includes only from itself and the libraries
 below it, so that the folders stay layered as the top CMakeLists.txt says:
-app, ui, outbox and print, sent, smtp and mail, then account, documents,
-store and mime. Prints each include that reaches up or sideways, and fails if any
-does."""
+app, ui, outbox and print, reports, imap and sent, smtp and mail, then
+account, documents, store and mime. Prints each include that reaches up or
+sideways, and fails if any does."""
 
 import pathlib
 import re

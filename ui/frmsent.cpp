@@ -37,7 +37,7 @@ frmSent::frmSent(const QString &dataFolder, QWidget *parent)
     // read every copy to lay itself out.
     lstSent->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     lstSent->horizontalHeader()->setStretchLastSection(true);
-    const int widths[] = {110, 120, 100, 170, 45, 150};
+    const int widths[] = {110, 120, 100, 170, 45, 140};
     for (int c = 0; c < int(std::size(widths)); ++c)
         lstSent->setColumnWidth(c, widths[c]);
     lstSent->installEventFilter(this);
@@ -79,7 +79,7 @@ frmSent::frmSent(const QString &dataFolder, QWidget *parent)
     layout->addWidget(lblDelivery);
     layout->addLayout(below, 2);
     layout->addLayout(buttons);
-    resize(760, 560);
+    resize(880, 560);
     select(-1);
 }
 

@@ -1,0 +1,87 @@
+#include "privatebus.h"
+#include "ui/deliverynews.h"
+#include "ui/statusline.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QSignalSpy>
+#include <QWidget>
+#include <QtTest>
+
+namespace {
+
+// The desktop's notification service, as the test plays it.
+class Notifications : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public Q_SLOTS:
+    uint Notify(const QString &app, uint, const QString &, const QString &summary,
+                const QString &body, const QStringList &actions, const QVariantMap &, int)
+    {
+        shown.append(app + u'|' + summary + u'|' + body + u'|' + actions.join(u','));
+        return 7;
+    }
+
+public:
+    QStringList shown;
+};
+
+struct Status : StatusLine
+{
+    void setStatus(const QString &t) override { text = t; }
+    QString text;
+};
+
+} // namespace
+
+// A report's news: the status line always; a notification when the
+// window is not active, whose click shows the fax.
+class tst_DeliveryNews : public QObject
+{
+    Q_OBJECT
+    PrivateBus m_bus;
+    Notifications m_service;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        const QString error = m_bus.start(false);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+
+    void notifiedWhenInactive()
+    {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &m_service,
+                                   QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        QWidget window;
+        Status status;
+        DeliveryNews news(window, status);
+        QSignalSpy show(&news, &DeliveryNews::showCopy);
+        news.tell(QStringLiteral("Delivered: 0123 <456> 789, 3 pages."), QStringLiteral("copy1"));
+        QCOMPARE(status.text, QStringLiteral("Delivered: 0123 <456> 789, 3 pages."));
+        QTRY_COMPARE(m_service.shown,
+                     QStringList{QStringLiteral("Quillon|Quillon|Delivered: 0123 &lt;456&gt; 789, "
+                                                "3 pages.|default,Show")});
+        // A click on it: the service says which notification.
+        QDBusMessage clicked = QDBusMessage::createSignal(
+            QStringLiteral("/org/freedesktop/Notifications"),
+            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"));
+        clicked << 7u << QStringLiteral("default");
+        QVERIFY(bus.send(clicked));
+        QTRY_COMPARE(show.size(), 1);
+        QCOMPARE(show[0][0].toString(), QStringLiteral("copy1"));
+
+        // No service on the desktop: the status line alone, and no error.
+        QVERIFY(bus.unregisterService(QStringLiteral("org.freedesktop.Notifications")));
+        news.tell(QStringLiteral("Not delivered to 0123 456 789: busy"), QStringLiteral("copy2"));
+        QCOMPARE(status.text, QStringLiteral("Not delivered to 0123 456 789: busy"));
+        QTest::qWait(200);
+        QCOMPARE(m_service.shown.size(), 1);
+    }
+};
+
+QTEST_MAIN(tst_DeliveryNews)
+#include "tst_deliverynews.moc"
