@@ -183,8 +183,12 @@ void Session::handle(const Response &response)
                        true);
         if (m_waiting == Waiting::Greeting)
             return afterGreeting(response);
-        if (response.code == "UIDVALIDITY" && !response.codeData.isEmpty())
-            m_mark.uidValidity = response.codeData[0].number().value_or(0);
+        if (response.code == "UIDVALIDITY" && !response.codeData.isEmpty()) {
+            // Another UIDVALIDITY: the UIDs read before name other messages now.
+            const quint32 validity = response.codeData[0].number().value_or(0);
+            if (validity != m_mark.uidValidity)
+                m_mark = Mark{validity, 0};
+        }
         else if (response.code == "UIDNEXT" && !response.codeData.isEmpty())
             m_uidNext = response.codeData[0].number().value_or(0);
         return;

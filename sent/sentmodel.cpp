@@ -96,8 +96,10 @@ QVariant SentModel::data(const QModelIndex &index, int role) const
         return s.pages > 0 ? QVariant(s.pages) : QVariant();
     case Reply:
         return s.reply;
-    case Status:
-        return delivery::status(delivery(index.row()), s.sent, QDateTime::currentDateTime());
+    case Status: // an e-mail has no gateway to report on it
+        return s.fax.isEmpty() ? QString()
+                               : delivery::status(delivery(index.row()), s.sent,
+                                                  QDateTime::currentDateTime());
     default:
         return {};
     }

@@ -288,6 +288,19 @@ void tst_Imap::transcript_data()
                QStringLiteral("WAIT"),
                QStringLiteral("END: the IMAP server did not answer in time, retry"),
            };
+    QTest::newRow("a mailbox whose UIDVALIDITY changed is read anew")
+        << QStringLiteral("imaps://imap.example")
+        << QStringList{
+               QStringLiteral("TLS"),
+               QStringLiteral("S: * OK [CAPABILITY IMAP4rev1 AUTH=PLAIN SASL-IR] hi"),
+               QStringLiteral("C: q1 AUTHENTICATE PLAIN AGpvZQBwdw=="),
+               QStringLiteral("S: q1 OK [CAPABILITY IMAP4rev1] in"),
+               QStringLiteral("C: q2 EXAMINE INBOX"),
+               QStringLiteral("S: * OK [UIDVALIDITY 8] changed|q2 OK"),
+               QStringLiteral("C: q3 UID SEARCH ALL SINCE 7-Dec-2026 FROM \"fax1.example\""),
+               QStringLiteral("S: * SEARCH|q3 OK"),
+               QStringLiteral("MARK: 8 0"),
+           };
     QTest::newRow("an answer to a command never sent")
         << QStringLiteral("imaps://imap.example")
         << QStringList{
@@ -323,8 +336,12 @@ void tst_Imap::transcript()
 
     const std::optional<ServerAddress> address = ServerAddress::parseImap(server);
     QVERIFY(address);
+    // Read up to UID 25 before, under UIDVALIDITY 7.
     QVERIFY(session.open(*address, Account{address->host, address->port, {}},
-                         imap::Query{QDateTime(QDate(2026, 12, 8), QTime(10, 0)), {QStringLiteral("fax1.example")}}, {}));
+                         imap::Query{QDateTime(QDate(2026, 12, 8), QTime(10, 0)), {QStringLiteral("fax1.example")}},
+                         QTest::currentDataTag() == QByteArrayView("a mailbox whose UIDVALIDITY changed is read anew")
+                             ? imap::Mark{7, 25}
+                             : imap::Mark{}));
     Q_EMIT socket.connected();
     for (const QString &step : log) {
         const QString what = step.section(u':', 0, 0);
