@@ -119,6 +119,9 @@ SettingsFields &frmMain::settingsFields()
 {
     if (!m_settings) {
         m_settings = new frmSettings(m_files.settings, m_files.folder);
+        // Reports turned on, or another server: faxes already sent wait too.
+        connect(m_settings, &frmSettings::saved, this, &frmMain::watchReports,
+                Qt::QueuedConnection);
         if (const QString error = m_files.settings.read(); !error.isEmpty())
             plaintext::warning(this, QStringLiteral("Quillon"), error);
         m_files.settings.loadFields(*m_settings);

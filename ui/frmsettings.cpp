@@ -158,6 +158,8 @@ void frmSettings::closeEvent(QCloseEvent *event)
                 m_dataFolder, ReportSettings{txtImapServer->text().trimmed(), chkReports->isChecked()});
         if (!error.isEmpty())
             plaintext::warning(this, QStringLiteral("Quillon"), error);
+        else
+            Q_EMIT saved();
     }
     event->accept();
 }

@@ -29,6 +29,10 @@ public:
 
     void setVisible(bool visible) override;
 
+Q_SIGNALS:
+    // Closing the window saved the settings.
+    void saved();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
