@@ -76,36 +76,51 @@ bool readSettings(const QString &dataFolder, SettingsFields &fields, QString &er
     return error.isEmpty();
 }
 
-} // namespace
-
-namespace {
-
-// Waits for the gateway's report on the fax just sent.
-int waitForReport(Outbox &outbox, int minutes)
+// The gateway's reports as the Outbox tells them, heard from before the
+// fax goes, so that none is missed however soon it comes.
+class ReportWait
 {
-    int exitCode = 4;
-    QEventLoop loop;
-    const QString copy = outbox.lastCopy();
-    QObject::connect(&outbox, &Outbox::delivered, &loop,
-                     [&](const QString &news, const QString &of, const Delivery &delivery) {
-                         if (of != copy)
-                             return;
-                         std::printf("%s\n", qPrintable(news));
-                         exitCode = delivery.state == Delivery::State::Delivered ? 0 : 3;
-                         loop.quit();
-                     });
-    QObject::connect(&outbox, &Outbox::reportsTrouble, &loop, [&](const QString &text) {
-        say(text);
-        loop.quit();
-    });
-    QTimer::singleShot(std::chrono::minutes(minutes), &loop, [&] {
-        say(minutes == 1 ? QStringLiteral("No delivery report came within 1 minute.")
-                         : QStringLiteral("No delivery report came within %1 minutes.").arg(minutes));
-        loop.quit();
-    });
-    loop.exec();
-    return exitCode;
-}
+public:
+    explicit ReportWait(Outbox &outbox)
+    {
+        QObject::connect(&outbox, &Outbox::delivered, &m_loop,
+                         [this](const QString &news, const QString &copy, const Delivery &d) {
+                             m_outcomes.insert(copy, {news, d.state == Delivery::State::Delivered ? 0 : 3});
+                             m_loop.quit();
+                         });
+        QObject::connect(&outbox, &Outbox::reportsTrouble, &m_loop, [this](const QString &text) {
+            m_trouble = text;
+            m_loop.quit();
+        });
+    }
+
+    // The exit code once the report on `copy` came, or `minutes` passed.
+    int wait(const QString &copy, int minutes)
+    {
+        bool timedOut = false;
+        QTimer::singleShot(std::chrono::minutes(minutes), &m_loop, [&] {
+            timedOut = true;
+            m_loop.quit();
+        });
+        while (!m_outcomes.contains(copy) && m_trouble.isEmpty() && !timedOut)
+            m_loop.exec();
+        if (const auto outcome = m_outcomes.constFind(copy); outcome != m_outcomes.cend()) {
+            std::printf("%s\n", qPrintable(outcome->first));
+            return outcome->second;
+        }
+        if (!m_trouble.isEmpty())
+            say(m_trouble);
+        else
+            say(minutes == 1 ? QStringLiteral("No delivery report came within 1 minute.")
+                             : QStringLiteral("No delivery report came within %1 minutes.").arg(minutes));
+        return 4;
+    }
+
+private:
+    QEventLoop m_loop;
+    QHash<QString, std::pair<QString, int>> m_outcomes; // by copy: news, exit code
+    QString m_trouble;
+};
 
 } // namespace
 
@@ -151,6 +166,7 @@ int send(const QString &dataFolder, const NewFax &fax, int waitReportMinutes)
 
     AbsentUser user;
     Outbox outbox(dataFolder, user);
+    ReportWait reportWait(outbox);
     if (waitReportMinutes > 0)
         outbox.watchReports(reports, draft.smtpServer, draft.sender);
     QString status;
@@ -165,7 +181,7 @@ int send(const QString &dataFolder, const NewFax &fax, int waitReportMinutes)
     if (status.startsWith(QStringLiteral("Sent OK."))) {
         if (status != QStringLiteral("Sent OK."))
             say(status); // why no copy was kept
-        return waitReportMinutes > 0 ? waitForReport(outbox, waitReportMinutes) : 0;
+        return waitReportMinutes > 0 ? reportWait.wait(outbox.lastCopy(), waitReportMinutes) : 0;
     }
     say(user.needed.isEmpty() ? status : user.needed);
     return 1;

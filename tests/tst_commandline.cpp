@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 // Quillon from a shell: wrong use, --help and --version; --send against a
 // real SMTP server, with no display, beside a running Quillon on the same
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void refusedSend();
     void sendBesideARunningQuillon();
     void fieldsHandedToTheWindow();
+    void waitForAReportThatCannotBeRead();
 
 private:
     // The program, copied into the data folder so that it keeps its files
@@ -249,6 +251,36 @@ void TestCommandLine::fieldsHandedToTheWindow()
     QCOMPARE(window->text(DocField::Message), QStringLiteral("Dear Bob,\r\nthe offer."));
     QCOMPARE(shown(window, "lblRecNum"), QStringLiteral("2")); // new, not yet saved
     QCOMPARE(fileBytes(path("faxes.db")), records);
+}
+
+// --wait-report after a fax went: the reports cannot be read (the IMAP
+// server's certificate does not hold), so standard error says why and the
+// exit status says no report came; the fax itself was sent and kept.
+void TestCommandLine::waitForAReportThatCannotBeRead()
+{
+    QTemporaryDir certs;
+    QVERIFY(QProcess::execute(QStringLiteral("bash"),
+                              {QStringLiteral(MAKE_CERTS_SCRIPT), certs.path()}) == 0);
+    SmtpCapture server, untrusted;
+    QVERIFY2(server.start(), qPrintable(server.errors()));
+    QVERIFY(untrusted.start({QStringLiteral("--tls"), certs.filePath(QStringLiteral("server.pem")),
+                             certs.filePath(QStringLiteral("server.key"))}));
+    settings(server.port);
+    writeBytes(path("quillon.ini"),
+               "[reports]\nimap_server=imaps://127.0.0.1:" + QByteArray::number(untrusted.port) +
+                   "\nwatch=true\n");
+    const Run run = quillon({QStringLiteral("--send"), QStringLiteral("--to"), QStringLiteral("Jane"),
+                             QStringLiteral("--fax"), QStringLiteral("555 123 4567"),
+                             QStringLiteral("--provider"), QStringLiteral("Fax1"),
+                             QStringLiteral("--message"), QStringLiteral("Hi"),
+                             QStringLiteral("--wait-report"), QStringLiteral("1")});
+    QCOMPARE(run.exitCode, 4);
+    QVERIFY2(run.err.startsWith(QStringLiteral("quillon: Delivery reports cannot be read: cannot "
+                                               "set up a secure connection to the IMAP server: ")),
+             qPrintable(run.err));
+    QCOMPARE(run.out, QString());
+    QCOMPARE(server.messages().size(), 1);
+    QCOMPARE(copies().size(), 1);
 }
 
 QTEST_MAIN(TestCommandLine)
