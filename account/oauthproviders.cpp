@@ -1,5 +1,7 @@
 #include "account/oauthproviders.h"
 
+#include "store/configfiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -113,13 +115,7 @@ QString endpointProblem(const char *what, const QUrl &url)
 
 QStringList iniFiles(const QString &dataFolder)
 {
-    QStringList files{QDir(dataFolder).filePath(QStringLiteral("oauth.ini"))};
-    QString dirs = qEnvironmentVariable("XDG_CONFIG_DIRS");
-    if (dirs.isEmpty())
-        dirs = QStringLiteral("/etc/xdg");
-    for (const QString &dir : dirs.split(u':', Qt::SkipEmptyParts))
-        files.append(QDir(dir).filePath(QStringLiteral("Quillon/oauth.ini")));
-    return files;
+    return configFiles(dataFolder, QStringLiteral("oauth.ini"));
 }
 
 QString problem(const OAuthProvider &p)

@@ -1,6 +1,7 @@
 #include "reports/wording.h"
 
-#include <QDir>
+#include "store/configfiles.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
@@ -106,13 +107,7 @@ const Wording &builtIn()
 
 QStringList iniFiles(const QString &dataFolder)
 {
-    QStringList files{QDir(dataFolder).filePath(QStringLiteral("gateways.ini"))};
-    QString dirs = qEnvironmentVariable("XDG_CONFIG_DIRS");
-    if (dirs.isEmpty())
-        dirs = QStringLiteral("/etc/xdg");
-    for (const QString &dir : dirs.split(u':', Qt::SkipEmptyParts))
-        files.append(QDir(dir).filePath(QStringLiteral("Quillon/gateways.ini")));
-    return files;
+    return configFiles(dataFolder, QStringLiteral("gateways.ini"));
 }
 
 QList<Wording> load(const QStringList &files, QStringList &problems)

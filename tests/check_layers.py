@@ -11,7 +11,7 @@ import sys
 BELOW = {
     "store": set(),
     "mime": {"store"},
-    "account": set(),
+    "account": {"store"},
     "documents": {"store"},
     "mail": {"mime", "store"},
     "smtp": {"mail", "account", "mime", "store"},
