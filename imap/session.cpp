@@ -170,7 +170,7 @@ void Session::handle(const Response &response)
     case Response::Kind::Tagged:
         if (response.tag != m_pendingTag && --m_outstanding > 0)
             return;
-        if (response.tag != m_pendingTag)
+        if (response.tag != m_pendingTag || !m_done)
             return end(QStringLiteral("the IMAP server answered a command Quillon did not send"),
                        true);
         m_outstanding = 0;

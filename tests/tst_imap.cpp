@@ -310,6 +310,22 @@ void tst_Imap::transcript_data()
                QStringLiteral("S: x9 OK what"),
                QStringLiteral("END: the IMAP server answered a command Quillon did not send, retry"),
            };
+    QTest::newRow("an answer repeated once its command is done")
+        << QStringLiteral("imaps://imap.example")
+        << QStringList{
+               QStringLiteral("TLS"),
+               QStringLiteral("S: * OK [CAPABILITY IMAP4rev1 AUTH=PLAIN SASL-IR] hi"),
+               QStringLiteral("C: q1 AUTHENTICATE PLAIN AGpvZQBwdw=="),
+               QStringLiteral("S: q1 OK [CAPABILITY IMAP4rev1] in"),
+               QStringLiteral("C: q2 EXAMINE INBOX"),
+               QStringLiteral("S: q2 OK"),
+               QStringLiteral("C: q3 UID SEARCH ALL SINCE 7-Dec-2026 FROM \"fax1.example\""),
+               QStringLiteral("S: * SEARCH|q3 OK"),
+               QStringLiteral("MARK: 0 0"),
+               QStringLiteral("S: q3 OK"), // nothing is asked while it pauses
+               QStringLiteral("C: q0 LOGOUT"),
+               QStringLiteral("END: the IMAP server answered a command Quillon did not send, retry"),
+           };
 }
 
 void tst_Imap::transcript()
