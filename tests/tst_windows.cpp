@@ -327,7 +327,8 @@ void TestWindows::settingsSurviveRestart()
          {std::pair{"smtp.gmail.com", "imap.gmail.com"},
           {"starttls://smtp.office365.com", "outlook.office365.com"},
           {"smtp.fastmail.com:465", "imap.fastmail.com"},
-          {"mail.example.org", "imap.example.org"}}) {
+          {"mail.example.org", "imap.example.org"},
+          {"192.0.2.7:587", ""}}) {
         child<QLineEdit>(settings, "txtSMTPServer")->setText(QLatin1StringView(smtp));
         QCOMPARE(child<QLineEdit>(settings, "txtImapServer")->placeholderText(),
                  QLatin1StringView(imap));

@@ -92,7 +92,10 @@ void frmSettings::buildControls()
 QString frmSettings::proposedImapServer(const QString &smtpServer)
 {
     const std::optional<ServerAddress> smtp = ServerAddress::parse(smtpServer.trimmed());
-    if (!smtp || smtp->host.contains(u':') || !smtp->host.contains(u'.'))
+    // An address names no domain to guess from.
+    const QString last = smtp ? smtp->host.section(u'.', -1) : QString();
+    if (!smtp || smtp->host.contains(u':') || !smtp->host.contains(u'.') ||
+        std::all_of(last.cbegin(), last.cend(), [](QChar c) { return c.isDigit(); }))
         return {};
     const QString host = smtp->host.toLower();
     if (host == u"smtp.office365.com" || host == u"smtp-mail.outlook.com")
