@@ -68,6 +68,7 @@ class Session : public QObject
     Q_OBJECT
 public:
     static constexpr qsizetype MaxTextBytes = 256 * 1024;
+    static constexpr qsizetype MaxBatch = 200;
 
     explicit Session(SmtpSocket &socket, Timeouts timeouts = {});
     ~Session() override;
@@ -134,6 +135,7 @@ private:
     void afterExamine(const Response &response);
     void search();
     void afterSearch(const Response &response);
+    void fetchBatch();
     void afterStructure(const Response &response);
     void fetchParts();
     void afterParts(const Response &response);
@@ -164,7 +166,8 @@ private:
     int m_outstanding = 0; // part fetches not yet answered
     quint32 m_uidNext = 0;
     bool m_searchAgain = false;
-    QList<quint32> m_found;
+    QList<quint32> m_found; // still to fetch
+    QList<quint32> m_batch; // being fetched
     QList<FetchedMessage> m_messages;
 };
 

@@ -64,8 +64,17 @@ void Session::afterSearch(const Response &response)
         Q_EMIT caughtUp(m_mark);
         return rest();
     }
+    fetchBatch();
+}
+
+// A few hundred messages a command: servers refuse a command line longer
+// than some thousands of bytes.
+void Session::fetchBatch()
+{
+    m_batch = m_found.mid(0, MaxBatch);
+    m_found.remove(0, m_batch.size());
     m_messages.clear();
-    command("UID FETCH " + uidSet(m_found) + " (UID BODYSTRUCTURE BODY.PEEK[HEADER])",
+    command("UID FETCH " + uidSet(m_batch) + " (UID BODYSTRUCTURE BODY.PEEK[HEADER])",
             &Session::afterStructure);
 }
 
@@ -76,7 +85,7 @@ void Session::onFetch(const Response &response)
     const Value &items = response.data.first();
     const Value *uidValue = items.field("UID");
     const std::optional<quint32> uid = uidValue ? uidValue->number() : std::nullopt;
-    if (!uid || !m_found.contains(*uid))
+    if (!uid || !m_batch.contains(*uid))
         return; // a flag change, or a message not asked for
     auto message = std::find_if(m_messages.begin(), m_messages.end(),
                                 [&](const FetchedMessage &m) { return m.uid == *uid; });
@@ -148,8 +157,10 @@ void Session::afterParts(const Response &response)
         if (run != m_run)
             return;
     }
-    m_mark.lastUid = std::max(m_mark.lastUid, m_found.last());
+    m_mark.lastUid = std::max(m_mark.lastUid, m_batch.last());
     m_messages.clear();
+    if (!m_found.isEmpty())
+        return fetchBatch();
     Q_EMIT caughtUp(m_mark);
     if (run == m_run)
         rest();

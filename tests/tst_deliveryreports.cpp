@@ -206,6 +206,41 @@ private Q_SLOTS:
         QVERIFY(m_dovecot.log().count(QStringLiteral("Login: user=<fax>")) >= 2);
     }
 
+    // A large inbox with hundreds of the gateway's other mails (more than
+    // one command fetches): the report among them is found.
+    void largeInbox()
+    {
+        PrivateDovecot full;
+        const QString problem = full.start();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        for (const char *sub : {"cur", "new", "tmp"})
+            QVERIFY(QDir().mkpath(full.maildir() + u'/' + QLatin1StringView(sub)));
+        const qint64 now = QDateTime::currentSecsSinceEpoch();
+        for (int i = 0; i < 3000; ++i) {
+            const QByteArray from = i % 10 == 0 ? "news@fax1.example" : "friend@example.com";
+            QFile f(full.maildir() + QStringLiteral("/cur/%1.M%2P1.test:2,S").arg(now).arg(i));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("From: " + from + "\r\nTo: joe@example.org\r\nSubject: Prices " +
+                    QByteArray::number(i) + "\r\n\r\nFrom January a page costs 5 cents.\r\n");
+        }
+        QVERIFY(full.giveMail());
+        m_gateway = std::make_unique<Gateway>();
+        QVERIFY(m_gateway->start(full, {}));
+        OutboxParts parts;
+        parts.imapSocket = std::make_unique<SslSmtpSocket>(QSslCertificate::fromPath(full.issuer()));
+        RealSender s(m_issuers, std::move(parts));
+        s.prompt.user = PrivateDovecot::User;
+        s.prompt.passwords = {PrivateDovecot::Password};
+        s.outbox->watchReports(ReportSettings{QStringLiteral("127.0.0.1:%1").arg(full.imapsPort), true},
+                               {}, QStringLiteral("joe@example.org"));
+        QSignalSpy delivered(s.outbox.get(), &Outbox::delivered);
+        QCOMPARE(s.send(QStringLiteral("127.0.0.1:%1").arg(m_gateway->port), QStringLiteral("Jane"),
+                        QStringLiteral("555 999 0000"), QStringLiteral("Large"), QStringLiteral("Hi")),
+                 QStringLiteral("Sent OK."));
+        QVERIFY2(delivered.wait(30000), qPrintable(full.log().right(1500)));
+        QCOMPARE(delivered[0][0].toString(), QStringLiteral("Delivered: 555 999 0000, 3 pages."));
+    }
+
     // A password the server refuses: the watch says so once and stops.
     void refusedSignIn()
     {
