@@ -2,6 +2,8 @@
 
 #include "account/tokenstore.h"
 
+#include <QCoreApplication>
+
 CredentialStore::CredentialStore(Keyring &keyring, SignInPrompt &prompt,
                                  QList<OAuthProvider> providers,
                                  std::chrono::milliseconds keyringWait,
@@ -44,7 +46,8 @@ void CredentialStore::ask(const Account &account, bool keyringAvailable,
 {
     const std::optional<SignInPrompt::Answer> answer = m_prompt.ask(account, keyringAvailable);
     if (!answer)
-        return done({std::nullopt, QStringLiteral("Not sent: no password given.")});
+        return done({std::nullopt, QCoreApplication::translate("CredentialStore",
+                                                               "Not sent: no password given.")});
     m_known.insert(account.key(), answer->signIn);
     if (answer->remember && keyringAvailable) {
         QPointer<CredentialStore> self(this);

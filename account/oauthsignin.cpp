@@ -15,8 +15,10 @@ QByteArray randomToken()
 
 QString refusal(const QString &error, const QString &description)
 {
-    return QStringLiteral("Not sent: the sign-in was refused: ") + error +
-           (description.isEmpty() ? QString() : QStringLiteral(": ") + description);
+    return description.isEmpty()
+               ? OAuthSignIn::tr("Not sent: the sign-in was refused: %1").arg(error)
+               : OAuthSignIn::tr("Not sent: the sign-in was refused: %1: %2")
+                     .arg(error, description);
 }
 
 } // namespace
@@ -26,9 +28,8 @@ OAuthSignIn::OAuthSignIn(const OAuthProvider &provider, Browser openBrowser, QOb
 {
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, [this] {
-        fail(m_refreshing
-                 ? QStringLiteral("Not sent: the sign-in server did not answer in time.")
-                 : QStringLiteral("Not sent: no sign-in within 5 minutes."));
+        fail(m_refreshing ? tr("Not sent: the sign-in server did not answer in time.")
+                          : tr("Not sent: no sign-in within 5 minutes."));
     });
 }
 
@@ -41,7 +42,7 @@ bool OAuthSignIn::start()
     OAuthFlow::Handlers handlers;
     handlers.openBrowser = [this](const QUrl &url) {
         if (!m_openBrowser(url))
-            fail(QStringLiteral("Not sent: no web browser could be opened."));
+            fail(tr("Not sent: no web browser could be opened."));
     };
     handlers.granted = [this](const OAuthTokens &tokens) {
         stop();
@@ -52,14 +53,14 @@ bool OAuthSignIn::start()
     };
     handlers.noToken = [this](const QString &error, const QString &description) {
         if (error.isEmpty())
-            return fail(QStringLiteral("Not sent: the sign-in failed: ") + description);
+            return fail(tr("Not sent: the sign-in failed: %1").arg(description));
         // RFC 6749 5.2: the refresh token was revoked or has expired.
         fail(refusal(error, description), m_refreshing && error == QStringLiteral("invalid_grant"));
     };
     QString error;
     m_flow = oauthflow::make(m_provider, std::move(handlers), error);
     if (!m_flow)
-        Q_EMIT failed(QStringLiteral("Not sent: Quillon's sign-in part cannot be loaded: ") + error,
+        Q_EMIT failed(tr("Not sent: Quillon's sign-in part cannot be loaded: %1").arg(error),
                       false);
     return m_flow != nullptr;
 }
@@ -71,7 +72,7 @@ void OAuthSignIn::authorize(const QString &loginHint, std::chrono::milliseconds 
     m_refreshing = false;
     QByteArray verifier = randomToken();
     if (!m_flow->authorize(QString::fromLatin1(randomToken()), verifier, loginHint))
-        return fail(QStringLiteral("Not sent: Quillon cannot wait for the web browser."));
+        return fail(tr("Not sent: Quillon cannot wait for the web browser."));
     verifier.fill('\0');
     m_deadline.start(limit);
 }
@@ -88,7 +89,7 @@ void OAuthSignIn::refresh(const QString &refreshToken, std::chrono::milliseconds
 void OAuthSignIn::cancel()
 {
     if (m_flow)
-        fail(QStringLiteral("Not sent: no sign-in given."));
+        fail(tr("Not sent: no sign-in given."));
 }
 
 void OAuthSignIn::stop()

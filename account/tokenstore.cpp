@@ -24,7 +24,7 @@ QByteArray entry(const QString &user, const QString &refresh, const QString &iss
 
 QString notThatAccount(const QString &signedInAs, const QString &user)
 {
-    return QStringLiteral("Not sent: signed in as %1, not %2").arg(signedInAs, user);
+    return TokenStore::tr("Not sent: signed in as %1, not %2").arg(signedInAs, user);
 }
 
 } // namespace

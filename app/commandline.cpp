@@ -3,6 +3,7 @@
 #include "ui/shell.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 
 
@@ -25,44 +26,47 @@ std::optional<QString> given(const QCommandLineParser &parser, const QString &na
     return parser.value(name);
 }
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 } // namespace
 
 CommandLine readCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Sends faxes and e-mail through your SMTP server and an e-mail-to-fax "
-                       "gateway. With no option it opens its window; with --to, --fax, "
-                       "--subject or --message a new fax in it; with --send it sends the fax "
-                       "without a window and ends: 0 when the server took it, 1 when it was "
-                       "refused or could not be sent, 2 for wrong use. With --wait-report it "
-                       "then waits for the gateway's delivery report: 0 when it says "
-                       "delivered, 3 when it says failed, 4 when none came in time."));
+        Texts::tr("Sends faxes and e-mail through your SMTP server and an e-mail-to-fax "
+                  "gateway. With no option it opens its window; with --to, --fax, "
+                  "--subject or --message a new fax in it; with --send it sends the fax "
+                  "without a window and ends: 0 when the server took it, 1 when it was "
+                  "refused or could not be sent, 2 for wrong use. With --wait-report it "
+                  "then waits for the gateway's delivery report: 0 when it says "
+                  "delivered, 3 when it says failed, 4 when none came in time."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
-        {QStringLiteral("send"), QStringLiteral("Send without a window, then end.")},
-        {QStringLiteral("to"), QStringLiteral("The recipient's name, or an e-mail address."),
-         QStringLiteral("NAME")},
-        {QStringLiteral("fax"), QStringLiteral("The fax number, as printed."),
-         QStringLiteral("NUMBER")},
-        {QStringLiteral("subject"), QStringLiteral("The subject."), QStringLiteral("TEXT")},
-        {QStringLiteral("message"), QStringLiteral("The message."), QStringLiteral("TEXT")},
+        {QStringLiteral("send"), Texts::tr("Send without a window, then end.")},
+        {QStringLiteral("to"), Texts::tr("The recipient's name, or an e-mail address."),
+         Texts::tr("NAME")},
+        {QStringLiteral("fax"), Texts::tr("The fax number, as printed."), Texts::tr("NUMBER")},
+        {QStringLiteral("subject"), Texts::tr("The subject."), Texts::tr("TEXT")},
+        {QStringLiteral("message"), Texts::tr("The message."), Texts::tr("TEXT")},
         {QStringLiteral("message-file"),
-         QStringLiteral("The message from a file (UTF-8); - for standard input."),
-         QStringLiteral("PATH")},
+         Texts::tr("The message from a file (UTF-8); - for standard input."), Texts::tr("PATH")},
         {QStringLiteral("provider"),
-         QStringLiteral("The gateway: a name from Settings' list, or a gateway's domain "
-                        "(TPC.NET when left out)."),
-         QStringLiteral("NAME")},
+         Texts::tr("The gateway: a name from Settings' list, or a gateway's domain "
+                   "(TPC.NET when left out)."),
+         Texts::tr("NAME")},
         {QStringLiteral("wait-report"),
-         QStringLiteral("With --send: wait up to MINUTES for the gateway's delivery report "
-                        "(read over IMAP, as Settings say)."),
-         QStringLiteral("MINUTES")},
+         Texts::tr("With --send: wait up to MINUTES for the gateway's delivery report "
+                   "(read over IMAP, as Settings say)."),
+         Texts::tr("MINUTES")},
     });
     parser.addPositionalArgument(QStringLiteral("files"),
-                                 QStringLiteral("Documents to attach: PDF, TIFF, PNG or JPEG."),
-                                 QStringLiteral("[FILE...]"));
+                                 Texts::tr("Documents to attach: PDF, TIFF, PNG or JPEG."),
+                                 Texts::tr("[FILE...]"));
 
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -80,11 +84,11 @@ CommandLine readCommandLine(const QStringList &arguments)
         line.waitReport = minutes->toInt(&number);
         // Reports are read for 48 hours after a fax was sent.
         if (!number || line.waitReport < 1 || line.waitReport > 48 * 60) {
-            line.error = QStringLiteral("--wait-report takes minutes, from 1 to 2880.");
+            line.error = Texts::tr("--wait-report takes minutes, from 1 to 2880.");
             return line;
         }
         if (!line.send) {
-            line.error = QStringLiteral("--wait-report goes with --send.");
+            line.error = Texts::tr("--wait-report goes with --send.");
             return line;
         }
     }
@@ -96,7 +100,7 @@ CommandLine readCommandLine(const QStringList &arguments)
     fax.message = given(parser, QStringLiteral("message"));
     if (const std::optional<QString> path = given(parser, QStringLiteral("message-file"))) {
         if (fax.message) {
-            line.error = QStringLiteral("Give --message or --message-file, not both.");
+            line.error = Texts::tr("Give --message or --message-file, not both.");
             return line;
         }
         QFile file;
@@ -104,11 +108,11 @@ CommandLine readCommandLine(const QStringList &arguments)
                                           : (file.setFileName(*path), file.open(QIODevice::ReadOnly));
         const QByteArray bytes = opened ? file.read(MaxMessageFile + 1) : QByteArray();
         if (!opened || file.error() != QFileDevice::NoError) {
-            line.error = QStringLiteral("Cannot read %1: %2").arg(*path, file.errorString());
+            line.error = Texts::tr("Cannot read %1: %2").arg(*path, file.errorString());
             return line;
         }
         if (bytes.size() > MaxMessageFile) {
-            line.error = QStringLiteral("%1 is too long for a message.").arg(*path);
+            line.error = Texts::tr("%1 is too long for a message.").arg(*path);
             return line;
         }
         fax.message = QString::fromUtf8(bytes);

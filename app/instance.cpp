@@ -86,10 +86,10 @@ Instance::Role Instance::claim(const NewFax &fax, QString &error)
             // change its files.
             if (::access(QFile::encodeName(m_folder).constData(), W_OK) != 0)
                 return Role::First;
-            error = QStringLiteral("Quillon cannot lock its data folder %1: %2")
+            error = tr("Quillon cannot lock its data folder %1: %2")
                         .arg(QDir::toNativeSeparators(m_folder),
                              m_lock.error() == QLockFile::PermissionError
-                                 ? QStringLiteral("permission denied")
+                                 ? tr("permission denied")
                                  : QString::fromLocal8Bit(std::strerror(reason)));
             return Role::Failed;
         }
@@ -97,7 +97,7 @@ Instance::Role Instance::claim(const NewFax &fax, QString &error)
             return Role::Handed;
         QThread::msleep(100);
     }
-    error = QStringLiteral("Quillon is already running for %1, but does not answer.")
+    error = tr("Quillon is already running for %1, but does not answer.")
                 .arg(QDir::toNativeSeparators(m_folder));
     return Role::Failed;
 }

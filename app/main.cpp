@@ -2,6 +2,7 @@
 #include "app/datafolder.h"
 #include "app/instance.h"
 #include "app/scriptsend.h"
+#include "translations/language.h"
 #include "ui/plaintext.h"
 #include "ui/shell.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     {
         QCoreApplication reading(argc, argv);
         Shell::nameApplication();
+        language::load();
         line = readCommandLine(QCoreApplication::arguments());
     }
     if (!line.error.isEmpty()) {
@@ -40,10 +42,12 @@ int main(int argc, char *argv[])
         });
         QGuiApplication app(argc, argv);
         Shell::nameApplication();
+        language::load();
         return scriptsend::send(dataFolder(), line.fax, line.waitReport);
     }
     QApplication app(argc, argv);
     Shell::prepareApplication();
+    language::load();
     const QString folder = dataFolder();
     Instance instance(folder);
     QString error;
@@ -61,8 +65,9 @@ int main(int argc, char *argv[])
     QObject::connect(&shell, &Shell::ended, &app, [] { QCoreApplication::exit(0); });
     QObject::connect(&instance, &Instance::handedOver, &shell, &Shell::open);
     if (const QString failed = shell.start(); !failed.isEmpty()) {
-        plaintext::messageBox(nullptr, QMessageBox::Critical, QStringLiteral("Quillon"),
-                              failed + QStringLiteral("\n\nQuillon cannot start."));
+        plaintext::messageBox(
+            nullptr, QMessageBox::Critical, QStringLiteral("Quillon"),
+            QCoreApplication::translate("Shell", "%1\n\nQuillon cannot start.").arg(failed));
         return 1;
     }
     shell.open(line.fax);

@@ -18,6 +18,11 @@ namespace scriptsend {
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ScriptSend)
+};
+
 // A server's reply keeps its lines, in the terminal's line breaks.
 void say(QString text)
 {
@@ -43,17 +48,17 @@ class AbsentUser final : public SignInPrompt
 public:
     std::optional<Answer> ask(const Account &account, bool) override
     {
-        needed = QStringLiteral("Not sent: the password for %1 on %2 is not in the keyring; "
-                                "send once from Quillon's window with \"Remember the "
-                                "password\" checked")
+        needed = Texts::tr("Not sent: the password for %1 on %2 is not in the keyring; "
+                           "send once from Quillon's window with \"Remember the "
+                           "password\" checked")
                      .arg(account.defaultUser, account.host);
         return std::nullopt;
     }
     std::optional<TokenAnswer> askBrowser(const Account &account, const OAuthProvider &, bool,
                                           QString &failure) override
     {
-        failure = QStringLiteral("Not sent: signing in to %1 needs the web browser; send once "
-                                 "from Quillon's window with \"Remember the sign-in\" checked")
+        failure = Texts::tr("Not sent: signing in to %1 needs the web browser; send once "
+                            "from Quillon's window with \"Remember the sign-in\" checked")
                       .arg(account.host);
         return std::nullopt;
     }
@@ -111,8 +116,9 @@ public:
         if (!m_trouble.isEmpty())
             say(m_trouble);
         else
-            say(minutes == 1 ? QStringLiteral("No delivery report came within 1 minute.")
-                             : QStringLiteral("No delivery report came within %1 minutes.").arg(minutes));
+            say(minutes == 1
+                    ? Texts::tr("No delivery report came within 1 minute.")
+                    : Texts::tr("No delivery report came within %n minutes.", nullptr, minutes));
         return 4;
     }
 
@@ -127,8 +133,8 @@ private:
 int send(const QString &dataFolder, const NewFax &fax, int waitReportMinutes)
 {
     if (!QFileInfo(QDir(dataFolder).filePath(AgreementMarker)).isFile()) {
-        say(QStringLiteral("Not sent: start Quillon once with its window and accept its "
-                           "agreement first"));
+        say(Texts::tr("Not sent: start Quillon once with its window and accept its "
+                      "agreement first"));
         return 1;
     }
     StoredSettings settings;
@@ -159,8 +165,8 @@ int send(const QString &dataFolder, const NewFax &fax, int waitReportMinutes)
 
     const ReportSettings reports = reportsettings::load(dataFolder);
     if (waitReportMinutes > 0 && (!reports.watch || reports.imapServer.isEmpty())) {
-        say(QStringLiteral("Not sent: --wait-report needs the IMAP server in Settings and "
-                           "\"Watch for delivery reports\" checked"));
+        say(Texts::tr("Not sent: --wait-report needs the IMAP server in Settings and "
+                      "\"Watch for delivery reports\" checked"));
         return 1;
     }
 
@@ -178,8 +184,8 @@ int send(const QString &dataFolder, const NewFax &fax, int waitReportMinutes)
     QObject::connect(&outbox, &Outbox::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
     if (outbox.submit(draft) && outbox.isBusy())
         loop.exec();
-    if (status.startsWith(QStringLiteral("Sent OK."))) {
-        if (status != QStringLiteral("Sent OK."))
+    if (outbox.lastAccepted()) {
+        if (status != SmtpSession::sentOkText())
             say(status); // why no copy was kept
         return waitReportMinutes > 0 ? reportWait.wait(outbox.lastCopy(), waitReportMinutes) : 0;
     }

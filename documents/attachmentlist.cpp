@@ -155,6 +155,7 @@ QString AttachmentList::summary() const
     for (const Entry &e : m_entries)
         pages += e.document ? e.document->pages() : 0;
     const qsizetype n = m_entries.size();
-    return (n == 1 ? QStringLiteral("1 document") : QStringLiteral("%1 documents").arg(n)) +
-           (pages == 1 ? QStringLiteral(", 1 page") : QStringLiteral(", %1 pages").arg(pages));
+    return tr("%1, %2", "documents, pages")
+        .arg(n == 1 ? tr("1 document") : tr("%n documents", nullptr, int(n)),
+             pages == 1 ? tr("1 page") : tr("%n pages", nullptr, pages));
 }

@@ -1,7 +1,9 @@
 #include "documents/document.h"
 
 #include "store/regularfile.h"
+#include "translations/language.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -15,9 +17,15 @@ namespace documents {
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Document)
+};
+
+// Why a file was not attached: `why` names it with %1.
 QString notAttached(const QString &name, const QString &why)
 {
-    return QStringLiteral("Not attached: ") + name + why;
+    return why.arg(name);
 }
 
 // The page's shape, as large as fits in `box` and within MaxPagePixels,
@@ -84,10 +92,11 @@ std::optional<Document> inspect(const QString &path, QString &error)
     QString reason;
     switch (openRegular(file, path, identity, reason)) {
     case OpenResult::NotRegular:
-        error = notAttached(name, QStringLiteral(" is not a PDF, TIFF, PNG or JPEG file"));
+        error =
+            notAttached(name, Texts::tr("Not attached: %1 is not a PDF, TIFF, PNG or JPEG file"));
         return std::nullopt;
     case OpenResult::CannotOpen:
-        error = notAttached(name, QStringLiteral(" cannot be read: ") + reason);
+        error = Texts::tr("Not attached: %1 cannot be read: %2").arg(name, reason);
         return std::nullopt;
     case OpenResult::Opened:
         break;
@@ -95,7 +104,8 @@ std::optional<Document> inspect(const QString &path, QString &error)
     const QByteArray head = file.peek(KindProbeSize);
     const std::optional<Kind> kind = kindOf(head);
     if (!kind) {
-        error = notAttached(name, QStringLiteral(" is not a PDF, TIFF, PNG or JPEG file"));
+        error =
+            notAttached(name, Texts::tr("Not attached: %1 is not a PDF, TIFF, PNG or JPEG file"));
         return std::nullopt;
     }
 
@@ -107,7 +117,7 @@ std::optional<Document> inspect(const QString &path, QString &error)
     d.identity = identity;
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (!hash.addData(&file) || file.error() != QFileDevice::NoError) {
-        error = notAttached(name, QStringLiteral(" cannot be read: ") + file.errorString());
+        error = Texts::tr("Not attached: %1 cannot be read: %2").arg(name, file.errorString());
         return std::nullopt;
     }
     d.sha256 = hash.result();
@@ -116,14 +126,13 @@ std::optional<Document> inspect(const QString &path, QString &error)
     d.pageSizes = pageSizesOf(file, d.kind);
     if (d.pageSizes.isEmpty()) {
         const qsizetype junk = d.kind == Kind::Pdf ? pdfHeaderOffset(head) : 0;
-        error = notAttached(name, junk > 0 ? QStringLiteral(" cannot be read: it has %1 bytes "
-                                                            "before its PDF header; save it "
-                                                            "again as PDF")
-                                                 .arg(junk)
-                                  : d.kind == Kind::Pdf
-                                      ? QStringLiteral(" cannot be read (damaged, or protected "
-                                                       "by a password)")
-                                      : QStringLiteral(" cannot be read (damaged)"));
+        error = junk > 0 ? Texts::tr("Not attached: %1 cannot be read: it has %2 bytes before its "
+                                     "PDF header; save it again as PDF")
+                               .arg(name, QString::number(junk))
+                : d.kind == Kind::Pdf
+                    ? notAttached(name, Texts::tr("Not attached: %1 cannot be read (damaged, or "
+                                                  "protected by a password)"))
+                    : notAttached(name, Texts::tr("Not attached: %1 cannot be read (damaged)"));
         return std::nullopt;
     }
     d.thumbnail = render(file, d.kind, 0, ThumbnailSize);
@@ -149,13 +158,14 @@ QImage renderPage(const QString &path, Kind kind, int page, const QSize &box)
 
 QString pagesAndSize(int pages, qint64 bytes)
 {
-    const QLocale english(QLocale::English);
-    const QString size = bytes < 1024 ? QStringLiteral("%1 bytes").arg(bytes)
+    // Sizes as English writes them ("1,024 KB"), or as the user's language does.
+    const QLocale numbers = language::translated() ? QLocale() : QLocale(QLocale::English);
+    const QString size = bytes < 1024 ? Texts::tr("%1 bytes").arg(bytes)
                          : bytes < 1024 * 1024
-                             ? QStringLiteral("%1 KB").arg(english.toString((bytes + 512) / 1024))
-                             : QStringLiteral("%1 MB").arg(english.toString(bytes / 1048576.0, 'f', 1));
-    return (pages == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(pages)) +
-           QStringLiteral(", ") + size;
+                             ? Texts::tr("%1 KB").arg(numbers.toString((bytes + 512) / 1024))
+                             : Texts::tr("%1 MB").arg(numbers.toString(bytes / 1048576.0, 'f', 1));
+    return Texts::tr("%1, %2", "pages, size")
+        .arg(pages == 1 ? Texts::tr("1 page") : Texts::tr("%n pages", nullptr, pages), size);
 }
 
 } // namespace documents

@@ -18,7 +18,7 @@ Session::Session(SmtpSocket &socket, Timeouts timeouts) : m_socket(socket), m_ti
             search();
             return;
         default:
-            end(QStringLiteral("the IMAP server did not answer in time"), true);
+            end(tr("the IMAP server did not answer in time"), true);
         }
     });
     connect(&m_socket, &SmtpSocket::connected, this, &Session::onConnected);
@@ -26,16 +26,15 @@ Session::Session(SmtpSocket &socket, Timeouts timeouts) : m_socket(socket), m_ti
     connect(&m_socket, &SmtpSocket::dataArrival, this, &Session::onData);
     connect(&m_socket, &SmtpSocket::closedByPeer, this, [this] {
         if (m_open)
-            end(QStringLiteral("the IMAP server closed the connection"), true);
+            end(tr("the IMAP server closed the connection"), true);
     });
     connect(&m_socket, &SmtpSocket::error, this, [this](int, const QString &description) {
         if (m_open)
-            end(QStringLiteral("cannot reach the IMAP server: ") + description, true);
+            end(tr("cannot reach the IMAP server: %1").arg(description), true);
     });
     connect(&m_socket, &SmtpSocket::tlsError, this, [this](const QString &reason) {
         if (m_open)
-            end(QStringLiteral("cannot set up a secure connection to the IMAP server: ") + reason,
-                false);
+            end(tr("cannot set up a secure connection to the IMAP server: %1").arg(reason), false);
     });
 }
 
@@ -133,20 +132,19 @@ void Session::onData()
     if (!m_open)
         return;
     if (m_waiting == Waiting::Handshake && !bytes.isEmpty())
-        return end(QStringLiteral("the IMAP server sent data before the connection was secure"),
-                   false);
+        return end(tr("the IMAP server sent data before the connection was secure"), false);
     m_reader.add(bytes);
     const quint64 run = m_run;
     while (const std::optional<QByteArray> bytes = m_reader.next()) {
         const std::optional<Response> response = parse(*bytes);
         if (!response)
-            return end(QStringLiteral("the IMAP server sent a response Quillon cannot read"), true);
+            return end(tr("the IMAP server sent a response Quillon cannot read"), true);
         handle(*response);
         if (run != m_run)
             return;
     }
     if (m_reader.overflowed())
-        end(QStringLiteral("the IMAP server sent a response too long to read"), true);
+        end(tr("the IMAP server sent a response too long to read"), true);
 }
 
 void Session::handle(const Response &response)
@@ -166,21 +164,20 @@ void Session::handle(const Response &response)
                 setQuery(m_query);
             return;
         }
-        return end(QStringLiteral("the IMAP server asked for more than Quillon sent"), true);
+        return end(tr("the IMAP server asked for more than Quillon sent"), true);
     case Response::Kind::Tagged:
         if (response.tag != m_pendingTag && --m_outstanding > 0)
             return;
         if (response.tag != m_pendingTag || !m_done)
-            return end(QStringLiteral("the IMAP server answered a command Quillon did not send"),
-                       true);
+            return end(tr("the IMAP server answered a command Quillon did not send"), true);
         m_outstanding = 0;
         m_timer.stop();
         return (this->*std::exchange(m_done, nullptr))(response);
     case Response::Kind::Status:
         if (response.name == "BYE")
-            return end(QStringLiteral("the IMAP server ended the session: ") +
-                           QString::fromUtf8(response.text),
-                       true);
+            return end(
+                tr("the IMAP server ended the session: %1").arg(QString::fromUtf8(response.text)),
+                true);
         if (m_waiting == Waiting::Greeting)
             return afterGreeting(response);
         if (response.code == "UIDVALIDITY" && !response.codeData.isEmpty()) {

@@ -29,8 +29,8 @@ void Session::examine()
 void Session::afterExamine(const Response &response)
 {
     if (response.name != "OK")
-        return end(QStringLiteral("the IMAP server would not open the inbox: ") +
-                       QString::fromUtf8(response.text),
+        return end(tr("the IMAP server would not open the inbox: %1")
+                       .arg(QString::fromUtf8(response.text)),
                    true);
     search();
 }
@@ -50,8 +50,8 @@ void Session::search()
 void Session::afterSearch(const Response &response)
 {
     if (response.name != "OK")
-        return end(QStringLiteral("the IMAP server could not search the inbox: ") +
-                       QString::fromUtf8(response.text),
+        return end(tr("the IMAP server could not search the inbox: %1")
+                       .arg(QString::fromUtf8(response.text)),
                    true);
     // "n:*" always takes in the newest message, even one already read.
     const quint32 last = m_mark.lastUid;
@@ -110,8 +110,8 @@ void Session::onFetch(const Response &response)
 void Session::afterStructure(const Response &response)
 {
     if (response.name != "OK")
-        return end(QStringLiteral("the IMAP server could not fetch a message: ") +
-                       QString::fromUtf8(response.text),
+        return end(tr("the IMAP server could not fetch a message: %1")
+                       .arg(QString::fromUtf8(response.text)),
                    true);
     fetchParts();
 }
@@ -146,8 +146,8 @@ void Session::fetchParts()
 void Session::afterParts(const Response &response)
 {
     if (response.name != "OK")
-        return end(QStringLiteral("the IMAP server could not fetch a message: ") +
-                       QString::fromUtf8(response.text),
+        return end(tr("the IMAP server could not fetch a message: %1")
+                       .arg(QString::fromUtf8(response.text)),
                    true);
     const quint64 run = m_run;
     std::sort(m_messages.begin(), m_messages.end(),
@@ -178,7 +178,7 @@ void Session::rest()
 void Session::afterIdle(const Response &response)
 {
     if (response.name != "OK")
-        return end(QStringLiteral("the IMAP server ended IDLE: ") + QString::fromUtf8(response.text),
+        return end(tr("the IMAP server ended IDLE: %1").arg(QString::fromUtf8(response.text)),
                    true);
     search();
 }

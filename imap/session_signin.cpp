@@ -21,8 +21,8 @@ void Session::afterGreeting(const Response &response)
 {
     if (response.name != "OK")
         // PREAUTH over a connection not yet secure could be anyone's.
-        return end(QStringLiteral("the IMAP server did not greet as expected: ") +
-                       QString::fromUtf8(response.name + ' ' + response.text),
+        return end(tr("the IMAP server did not greet as expected: %1")
+                       .arg(QString::fromUtf8(response.name + ' ' + response.text)),
                    true);
     if (response.code == "CAPABILITY")
         return afterCapability(response); // named at once: no need to ask
@@ -32,14 +32,14 @@ void Session::afterGreeting(const Response &response)
 void Session::afterCapability(const Response &response)
 {
     if (response.kind == Response::Kind::Tagged && response.name != "OK")
-        return end(QStringLiteral("the IMAP server did not say what it offers"), true);
+        return end(tr("the IMAP server did not say what it offers"), true);
     if (m_signedIn)
         return examine();
     if (m_encrypted)
         return signIn();
     if (!m_capabilities.contains(QStringLiteral("STARTTLS")))
-        return end(QStringLiteral("the IMAP server does not offer encryption (STARTTLS), so "
-                                  "Quillon will not sign in to it"),
+        return end(tr("the IMAP server does not offer encryption (STARTTLS), so "
+                      "Quillon will not sign in to it"),
                    false);
     command("STARTTLS", &Session::afterStartTls);
 }
@@ -47,10 +47,9 @@ void Session::afterCapability(const Response &response)
 void Session::afterStartTls(const Response &response)
 {
     if (response.name != "OK")
-        return end(QStringLiteral("the IMAP server refused to encrypt the connection"), false);
+        return end(tr("the IMAP server refused to encrypt the connection"), false);
     if (m_reader.held() > 0)
-        return end(QStringLiteral("the IMAP server sent data before the connection was secure"),
-                   false);
+        return end(tr("the IMAP server sent data before the connection was secure"), false);
     m_socket.startEncryption();
     wait(Waiting::Handshake, m_timeouts.handshake);
 }
@@ -58,7 +57,7 @@ void Session::afterStartTls(const Response &response)
 void Session::signIn()
 {
     if (!m_credentials)
-        return end(QStringLiteral("no sign-in for the IMAP server"), false);
+        return end(tr("no sign-in for the IMAP server"), false);
     wait(Waiting::SignIn, m_timeouts.signIn);
     const quint64 run = m_run;
     m_credentials->request(m_account, [this, run](SignInResult result) {
@@ -82,7 +81,7 @@ void Session::authenticate(const SignIn &signIn)
         std::optional<QByteArray> password = quoted(signIn.password);
         if (signIn.isToken() || m_capabilities.contains(QStringLiteral("LOGINDISABLED")) || !user ||
             !password)
-            return end(QStringLiteral("the IMAP server offers no sign-in Quillon can use"), false);
+            return end(tr("the IMAP server offers no sign-in Quillon can use"), false);
         QByteArray login = "LOGIN " + *user + ' ' + *password;
         command(login, &Session::afterSignIn);
         wipe(*password);
@@ -125,9 +124,9 @@ void Session::afterSignIn(const Response &response)
     wipe(m_initialResponse);
     if (response.name != "OK") {
         m_credentials->refused(m_account);
-        return end(QStringLiteral("the IMAP server refused the sign-in: ") +
-                       QString::fromUtf8(response.text),
-                   false);
+        return end(
+            tr("the IMAP server refused the sign-in: %1").arg(QString::fromUtf8(response.text)),
+            false);
     }
     m_signedIn = true;
     if (response.code == "CAPABILITY")

@@ -2,6 +2,8 @@
 
 #include "mime/base64.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr qint64 PieceBytes = mime::Base64LineBytes * 1024; // whole lines
@@ -15,7 +17,8 @@ bool AttachmentDevice::open(OpenMode mode)
     QString reason;
     switch (openRegular(m_file, m_enclosure.path, identity, reason)) {
     case OpenResult::CannotOpen:
-        setErrorString(m_enclosure.name + QStringLiteral(" cannot be read: ") + reason);
+        setErrorString(QCoreApplication::translate("Enclosure", "%1 cannot be read: %2")
+                           .arg(m_enclosure.name, reason));
         return false;
     case OpenResult::NotRegular:
         setErrorString(changedText());
@@ -33,8 +36,9 @@ bool AttachmentDevice::open(OpenMode mode)
 
 QString AttachmentDevice::changedText() const
 {
-    return m_enclosure.name +
-           QStringLiteral(" has changed since it was attached; attach it again");
+    return QCoreApplication::translate("Enclosure",
+                                       "%1 has changed since it was attached; attach it again")
+        .arg(m_enclosure.name);
 }
 
 bool AttachmentDevice::atEnd() const
@@ -59,7 +63,8 @@ bool AttachmentDevice::fill()
     m_raw.resize(want);
     const qint64 got = m_file.read(m_raw.data(), want);
     if (got < 0)
-        return fail(m_enclosure.name + QStringLiteral(" cannot be read: ") + m_file.errorString());
+        return fail(QCoreApplication::translate("Enclosure", "%1 cannot be read: %2")
+                        .arg(m_enclosure.name, m_file.errorString()));
     m_raw.truncate(got);
     m_read += got;
     m_hash.addData(m_raw);

@@ -1,5 +1,6 @@
 #include "mail/enclosure.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace enclosure {
@@ -11,8 +12,8 @@ QString changedSinceAttached(const Enclosure &file)
     QString reason;
     switch (openRegular(f, file.path, identity, reason)) {
     case OpenResult::CannotOpen:
-        return QStringLiteral("Not sent: ") + file.name + QStringLiteral(" cannot be read: ") +
-               reason;
+        return QCoreApplication::translate("Enclosure", "Not sent: %1 cannot be read: %2")
+            .arg(file.name, reason);
     case OpenResult::NotRegular:
         return changed(file);
     case OpenResult::Opened:
@@ -26,8 +27,9 @@ QString changedSinceAttached(const Enclosure &file)
 
 QString changed(const Enclosure &file)
 {
-    return QStringLiteral("Not sent: ") + file.name +
-           QStringLiteral(" has changed since it was attached; attach it again");
+    return QCoreApplication::translate(
+               "Enclosure", "Not sent: %1 has changed since it was attached; attach it again")
+        .arg(file.name);
 }
 
 } // namespace enclosure

@@ -79,7 +79,7 @@ Outbox::~Outbox() = default;
 std::optional<Outbox::Fields> Outbox::submit(Draft draft)
 {
     if (m_session.isBusy()) {
-        Q_EMIT status(QStringLiteral("The previous message is still being sent."));
+        Q_EMIT status(tr("The previous message is still being sent."));
         return std::nullopt;
     }
     Addressed addressed = addressDraft(draft);
@@ -90,9 +90,9 @@ std::optional<Outbox::Fields> Outbox::submit(Draft draft)
     }
     // Only now is it certain that this draft is the one the copy is of.
     m_sentCopy->expect(addressed.typed);
-    Q_EMIT status(QStringLiteral("Sending"));
+    Q_EMIT status(tr("Sending"));
     if (!m_session.start(std::move(addressed.request)))
-        Q_EMIT status(QStringLiteral("Cannot connect to SMTP server"));
+        Q_EMIT status(tr("Cannot connect to SMTP server"));
     return fields;
 }
 

@@ -70,6 +70,8 @@ public:
                       const QString &email);
     // The file name of the Sent copy of the message the server last took.
     QString lastCopy() const;
+    // The last message submitted was taken by the server.
+    bool lastAccepted() const { return m_session.accepted(); }
 
 Q_SIGNALS:
     // What the status line says now: "Sending", blank while the server

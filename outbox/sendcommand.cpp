@@ -5,6 +5,17 @@
 #include "mail/text.h"
 #include "outbox/providers.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SendCommand)
+};
+
+} // namespace
+
 Addressed addressDraft(const Draft &draft)
 {
     Addressed out;
@@ -28,12 +39,12 @@ Addressed addressDraft(const Draft &draft)
     if (!out.fax.isEmpty()) {
         const std::optional<QString> digits = address::faxDigits(out.fax);
         if (!digits)
-            return refuse(QStringLiteral(
-                "Not sent: the fax number may hold only digits, spaces and + - . / ( )"));
-        const auto addressed = providers::addressFax(draft.provider, out.to, *digits,
-                                                     draft.accountCode, message.text);
+            return refuse(
+                Texts::tr("Not sent: the fax number may hold only digits, spaces and + - . / ( )"));
+        const auto addressed =
+            providers::addressFax(draft.provider, out.to, *digits, draft.accountCode, message.text);
         if (!addressed)
-            return refuse(QStringLiteral("Unknown provider: ") + draft.provider);
+            return refuse(Texts::tr("Unknown provider: %1").arg(draft.provider));
         out.to = addressed->name;
         recipient = addressed->recipient;
         message.text = addressed->message;
@@ -41,15 +52,14 @@ Addressed addressDraft(const Draft &draft)
     // Only a plain address can go on the wire: no line break, no bracket,
     // no 8-bit byte can end a command or start another.
     if (recipient.isEmpty())
-        return refuse(QStringLiteral("Not sent: type an e-mail address in To, or a fax number"));
+        return refuse(Texts::tr("Not sent: type an e-mail address in To, or a fax number"));
     if (!address::isEmailAddress(recipient))
-        return refuse(QStringLiteral("Not sent: ") + recipient +
-                      QStringLiteral(" is not an e-mail address"));
+        return refuse(Texts::tr("Not sent: %1 is not an e-mail address").arg(recipient));
     if (!address::isEmailAddress(message.sender))
-        return refuse(QStringLiteral("Not sent: the e-mail address in Settings is not valid"));
+        return refuse(Texts::tr("Not sent: the e-mail address in Settings is not valid"));
     if (!ServerAddress::parse(out.request.server))
-        return refuse(QStringLiteral("Not sent: the SMTP Server in Settings must be host, "
-                                     "host:port, starttls://host[:port] or smtps://host[:port]"));
+        return refuse(Texts::tr("Not sent: the SMTP Server in Settings must be host, "
+                                "host:port, starttls://host[:port] or smtps://host[:port]"));
     // What is sent must be what was attached and shown.
     for (const Enclosure &file : draft.documents) {
         if (const QString changed = enclosure::changedSinceAttached(file); !changed.isEmpty())

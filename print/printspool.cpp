@@ -69,10 +69,9 @@ void PrintSpool::takeWaiting()
 QString PrintSpool::take(const QString &file)
 {
     const QString name = QFileInfo(file).fileName();
-    if (!QDir().mkpath(m_printed) ||
-        ::chmod(QFile::encodeName(m_printed).constData(), 0700) != 0) {
-        Q_EMIT failed(QStringLiteral("Printed documents cannot be kept in %1")
-                          .arg(QDir::toNativeSeparators(m_printed)));
+    if (!QDir().mkpath(m_printed) || ::chmod(QFile::encodeName(m_printed).constData(), 0700) != 0) {
+        Q_EMIT failed(
+            tr("Printed documents cannot be kept in %1").arg(QDir::toNativeSeparators(m_printed)));
         return {};
     }
     const QFileInfo info(name);
@@ -83,7 +82,7 @@ QString PrintSpool::take(const QString &file)
     // Copied whole before the job goes: a failure leaves it in the spool.
     if (!QFile::copy(file, target)) {
         QFile::remove(target);
-        Q_EMIT failed(QStringLiteral("%1 cannot be taken from the printer's folder").arg(name));
+        Q_EMIT failed(tr("%1 cannot be taken from the printer's folder").arg(name));
         return {};
     }
     QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);

@@ -123,7 +123,7 @@ void DeliveryWatch::open()
     if (saved.server == m_account->imap.hostAndPort())
         mark = imap::Mark{saved.uidValidity, saved.lastUid};
     if (!m_session.open(m_account->imap, m_account->signIn, query(), mark))
-        onEnded(QStringLiteral("cannot connect to the IMAP server"), true);
+        onEnded(tr("cannot connect to the IMAP server"), true);
 }
 
 void DeliveryWatch::onFetched(const imap::FetchedMessage &message)
@@ -142,7 +142,7 @@ void DeliveryWatch::onFetched(const imap::FetchedMessage &message)
         return;
     delivery->copy = fax.copy;
     if (const QString error = m_reports.keep(*delivery, kept); !error.isEmpty()) {
-        Q_EMIT trouble(QStringLiteral("A delivery report could not be kept: ") + error);
+        Q_EMIT trouble(tr("A delivery report could not be kept: %1").arg(error));
         return;
     }
     if (!text.messageId.isEmpty())
@@ -158,7 +158,7 @@ void DeliveryWatch::onEnded(const QString &reason, bool retry)
 {
     if (!retry) {
         m_waiting.clear();
-        Q_EMIT trouble(QStringLiteral("Delivery reports cannot be read: ") + reason + u'.');
+        Q_EMIT trouble(tr("Delivery reports cannot be read: %1.").arg(reason));
         return;
     }
     std::fprintf(stderr, "quillon: delivery reports: %s\n", qPrintable(reason));

@@ -6,6 +6,7 @@
 #include "mime/multipart.h"
 #include "mime/parameter.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace report {
@@ -105,7 +106,8 @@ QString firstCapture(const QList<QRegularExpression> &expressions, const QString
     return {};
 }
 
-// A reason in few words, whatever language the report was in.
+// A reason in few words, whatever language the report was in: kept in
+// English, shown in the user's language.
 QString reasonOf(const QString &text, const Wording &words)
 {
     static const struct
@@ -113,20 +115,20 @@ QString reasonOf(const QString &text, const Wording &words)
         const char *pattern;
         const char *reason;
     } known[] = {
-        {"busy|besetzt|occupée?|ocupad[oa]|話中|使用中", "busy"},
+        {"busy|besetzt|occupée?|ocupad[oa]|話中|使用中", QT_TRANSLATE_NOOP("Delivery", "busy")},
         {"no\\s+answer|not\\s+answer|keine\\s+Antwort|pas\\s+de\\s+réponse|sin\\s+respuesta|"
          "応答(なし|がありません)",
-         "no answer"},
+         QT_TRANSLATE_NOOP("Delivery", "no answer")},
         {"not\\s+a\\s+fax|no\\s+fax\\s+(machine|tone)|voice|kein\\s+Faxgerät|pas\\s+un\\s+fax|"
          "no\\s+es\\s+un\\s+fax|FAX(機)?ではありません",
-         "not a fax machine"},
+         QT_TRANSLATE_NOOP("Delivery", "not a fax machine")},
         {"(wrong|invalid|unknown)\\s+(fax\\s+)?number|(falsche|ungültige)\\s+(Fax)?nummer|"
          "numéro\\s+(invalide|incorrect|erroné)|número\\s+(incorrecto|inválido)|番号(が)?(誤|無効)",
-         "wrong number"},
+         QT_TRANSLATE_NOOP("Delivery", "wrong number")},
         {"(document|file|attachment)\\s+(was\\s+)?(refused|rejected|could\\s+not\\s+be\\s+"
          "converted|not\\s+supported)|unsupported\\s+(file|document|format)|Dokument\\s+"
          "(abgelehnt|nicht\\s+unterstützt)|document\\s+refusé|documento\\s+rechazado",
-         "document refused"},
+         QT_TRANSLATE_NOOP("Delivery", "document refused")},
     };
     for (const auto &k : known) {
         const QRegularExpression re(QString::fromUtf8(k.pattern),

@@ -4,6 +4,9 @@
 #include "mime/encodedwords.h"
 #include "mime/headerfields.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 namespace {
 
 const char *stateName(Delivery::State state)
@@ -66,9 +69,42 @@ namespace delivery {
 
 namespace {
 
+// What the Sent window, the status line and the report say: in the user's
+// language. The reason stays in English in the copy's trace fields.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Delivery)
+};
+
 QString pagesPart(int pages)
 {
-    return pages == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(pages);
+    return pages == 1 ? Texts::tr("1 page") : Texts::tr("%n pages", nullptr, pages);
+}
+
+QString reasonShown(const QString &reason)
+{
+    // The reader's own few words are translated; a gateway's stay as given.
+    return QCoreApplication::translate("Delivery", reason.toUtf8().constData());
+}
+
+// Where a delivery's proof comes from: the report's date, sender and
+// Message-ID.
+QStringList source(const Delivery &report)
+{
+    return {report.reported.isValid()
+                ? QLocale().toString(report.reported,
+                                     Texts::tr("yyyy-MM-dd HH:mm:ss t", "the report's date"))
+                : Texts::tr("unknown date"),
+            report.sender.isEmpty() ? Texts::tr("an unknown sender") : report.sender,
+            report.messageId.isEmpty() ? Texts::tr("none", "no Message-ID") : report.messageId};
+}
+
+// Fills all placeholders in one pass, so that a value holding "%2" is
+// never read as one.
+QString arg(const QString &text, const QStringList &values)
+{
+    return values.size() == 3 ? text.arg(values[0], values[1], values[2])
+                              : text.arg(values[0], values[1], values[2], values[3]);
 }
 
 } // namespace
@@ -76,56 +112,70 @@ QString pagesPart(int pages)
 QString status(const std::optional<Delivery> &report, const QDateTime &sent, const QDateTime &now)
 {
     if (report && report->state == Delivery::State::Delivered) {
-        QString text = QStringLiteral("Delivered");
+        const QString at = QLocale().toString(report->at.toLocalTime(),
+                                              Texts::tr("HH:mm", "the time of delivery"));
+        if (report->at.isValid() && report->pages > 0)
+            return Texts::tr("Delivered %1, %2").arg(at, pagesPart(report->pages));
         if (report->at.isValid())
-            text += u' ' + report->at.toLocalTime().toString(QStringLiteral("HH:mm"));
+            return Texts::tr("Delivered %1", "the time").arg(at);
         if (report->pages > 0)
-            text += (report->at.isValid() ? QStringLiteral(", ") : QStringLiteral(" ")) +
-                    pagesPart(report->pages);
-        return text;
+            return Texts::tr("Delivered %1", "the pages").arg(pagesPart(report->pages));
+        return Texts::tr("Delivered");
     }
     if (report && report->state == Delivery::State::Failed)
-        return report->reason.isEmpty() ? QStringLiteral("Failed")
-                                        : QStringLiteral("Failed: ") + report->reason;
+        return report->reason.isEmpty() ? Texts::tr("Failed")
+                                        : Texts::tr("Failed: %1").arg(reasonShown(report->reason));
     if (report)
-        return QStringLiteral("Queued by the gateway");
+        return Texts::tr("Queued by the gateway");
     if (sent.isValid() && sent.secsTo(now) > WatchSeconds)
-        return QStringLiteral("No report");
-    return QStringLiteral("Accepted by the server");
+        return Texts::tr("No report");
+    return Texts::tr("Accepted by the server");
 }
 
 QString news(const Delivery &report, const QString &fax)
 {
     if (report.state == Delivery::State::Failed)
-        return QStringLiteral("Not delivered to ") + fax + QStringLiteral(": ") +
-               (report.reason.isEmpty() ? QStringLiteral("failed") : report.reason);
+        return Texts::tr("Not delivered to %1: %2")
+            .arg(fax, report.reason.isEmpty() ? Texts::tr("failed") : reasonShown(report.reason));
     if (report.pages > 0)
-        return QStringLiteral("Delivered: ") + fax + QStringLiteral(", ") + pagesPart(report.pages) +
-               u'.';
-    return QStringLiteral("Delivered: ") + fax + u'.';
+        return Texts::tr("Delivered: %1, %2.").arg(fax, pagesPart(report.pages));
+    return Texts::tr("Delivered: %1.").arg(fax);
 }
 
 QString statement(const std::optional<Delivery> &report)
 {
     if (!report || !report->isFinal())
-        return QStringLiteral("Accepted by the mail server; the gateway has not reported delivery.");
-    const QString source =
-        QStringLiteral("the gateway's report of %1 from %2 (Message-ID %3)")
-            .arg(report->reported.isValid()
-                     ? report->reported.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t"))
-                     : QStringLiteral("unknown date"),
-                 report->sender.isEmpty() ? QStringLiteral("an unknown sender") : report->sender,
-                 report->messageId.isEmpty() ? QStringLiteral("none") : report->messageId);
-    if (report->state == Delivery::State::Failed)
-        return QStringLiteral("Not delivered") +
-               (report->reason.isEmpty() ? QString() : QStringLiteral(": ") + report->reason) +
-               QStringLiteral(", as stated by ") + source + u'.';
-    QString what = QStringLiteral("Delivered");
-    if (report->at.isValid())
-        what += u' ' + report->at.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    if (report->pages > 0)
-        what += QStringLiteral(", ") + pagesPart(report->pages);
-    return what + QStringLiteral(", confirmed by ") + source + u'.';
+        return Texts::tr("Accepted by the mail server; the gateway has not reported delivery.");
+    QStringList values = source(*report);
+    if (report->state == Delivery::State::Failed) {
+        if (report->reason.isEmpty())
+            return arg(Texts::tr("Not delivered, as stated by the gateway's report of %1 from %2 "
+                                 "(Message-ID %3)."),
+                       values);
+        values.prepend(reasonShown(report->reason));
+        return arg(Texts::tr("Not delivered: %1, as stated by the gateway's report of %2 from %3 "
+                             "(Message-ID %4)."),
+                   values);
+    }
+    const QString at =
+        QLocale().toString(report->at, Texts::tr("yyyy-MM-dd HH:mm", "the time of delivery"));
+    if (report->at.isValid() && report->pages > 0)
+        values.prepend(Texts::tr("%1, %2", "a time, then pages").arg(at, pagesPart(report->pages)));
+    else if (report->at.isValid())
+        values.prepend(at);
+    if (!report->at.isValid() && report->pages > 0) {
+        values.prepend(pagesPart(report->pages));
+        return arg(Texts::tr("Delivered, %1, confirmed by the gateway's report of %2 from %3 "
+                             "(Message-ID %4)."),
+                   values);
+    }
+    if (values.size() == 4)
+        return arg(Texts::tr("Delivered %1, confirmed by the gateway's report of %2 from %3 "
+                             "(Message-ID %4)."),
+                   values);
+    return arg(Texts::tr("Delivered, confirmed by the gateway's report of %1 from %2 "
+                         "(Message-ID %3)."),
+               values);
 }
 
 } // namespace delivery

@@ -2,6 +2,7 @@
 
 #include "sent/storedmessage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -23,15 +24,17 @@ QString ReportFolder::keep(const Delivery &delivery, QByteArrayView message) con
     QString error;
     const int file = fs.createNew(tmp);
     if (file < 0)
-        return QStringLiteral("cannot write in %1: %2")
+        return QCoreApplication::translate("SentFolder", "cannot write in %1: %2")
             .arg(QDir::toNativeSeparators(m_folder.tmp()), lastSystemError());
     if (!fs.writeFully(file, trace.constData(), trace.size(), 0) ||
         !fs.writeFully(file, message.data(), message.size(), trace.size()) || !fs.sync(file))
-        error = QStringLiteral("cannot write the report: ") + lastSystemError();
+        error = QCoreApplication::translate("SentFolder", "cannot write the report: %1")
+                    .arg(lastSystemError());
     fs.close(file);
     if (error.isEmpty() &&
         !fs.rename(tmp, QDir(m_folder.cur()).filePath(name + QStringLiteral(":2,S"))))
-        error = QStringLiteral("cannot keep the report: ") + lastSystemError();
+        error = QCoreApplication::translate("SentFolder", "cannot keep the report: %1")
+                    .arg(lastSystemError());
     if (!error.isEmpty())
         fs.remove(tmp);
     return error;

@@ -4,6 +4,7 @@
 #include "mime/headerfields.h"
 #include "mime/lines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -29,8 +30,8 @@ void SentCopy::begin()
     m_spoolPath = QDir(m_folder.tmp()).filePath(m_folder.uniqueName() + QStringLiteral(".part"));
     m_spool = m_folder.fileSystem().createNew(m_spoolPath);
     if (m_spool < 0)
-        m_error = failure(QStringLiteral("cannot write in ") +
-                          QDir::toNativeSeparators(m_folder.tmp()));
+        m_error = failure(QCoreApplication::translate("SentFolder", "cannot write in %1")
+                              .arg(QDir::toNativeSeparators(m_folder.tmp())));
 }
 
 void SentCopy::write(QByteArrayView bytes)
@@ -38,7 +39,7 @@ void SentCopy::write(QByteArrayView bytes)
     if (m_spool < 0 || !m_error.isEmpty())
         return;
     if (!m_folder.fileSystem().writeFully(m_spool, bytes.data(), bytes.size(), m_written))
-        m_error = failure(QStringLiteral("cannot write the copy"));
+        m_error = failure(QCoreApplication::translate("SentFolder", "cannot write the copy"));
     m_written += bytes.size();
 }
 
@@ -54,13 +55,14 @@ QString SentCopy::taken(const QString &reply, const QString &server, const QStri
             traceFields(m_typed, QDateTime::currentDateTime(), server, protection, reply);
         copy = fs.createNew(tmp);
         if (copy < 0)
-            error = failure(QStringLiteral("cannot write in ") +
-                            QDir::toNativeSeparators(m_folder.tmp()));
+            error = failure(QCoreApplication::translate("SentFolder", "cannot write in %1")
+                                .arg(QDir::toNativeSeparators(m_folder.tmp())));
         else if (!fs.writeFully(copy, trace.constData(), trace.size(), 0) ||
                  !fs.copyFully(m_spool, 0, copy, trace.size(), m_written))
-            error = failure(QStringLiteral("cannot write the copy"));
+            error = failure(QCoreApplication::translate("SentFolder", "cannot write the copy"));
         else if (!fs.sync(copy))
-            error = failure(QStringLiteral("cannot write the copy to disk"));
+            error =
+                failure(QCoreApplication::translate("SentFolder", "cannot write the copy to disk"));
     }
     if (copy >= 0)
         fs.close(copy);
@@ -68,8 +70,8 @@ QString SentCopy::taken(const QString &reply, const QString &server, const QStri
     // appear at once.
     const QString kept = name + QStringLiteral(":2,S");
     if (error.isEmpty() && !fs.rename(tmp, QDir(m_folder.cur()).filePath(kept)))
-        error = failure(QStringLiteral("cannot put the copy into ") +
-                        QDir::toNativeSeparators(m_folder.cur()));
+        error = failure(QCoreApplication::translate("SentFolder", "cannot put the copy into %1")
+                            .arg(QDir::toNativeSeparators(m_folder.cur())));
     else if (error.isEmpty())
         m_lastCopy = kept;
     // The folder is not synced: should the computer stop before it is

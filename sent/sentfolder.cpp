@@ -1,5 +1,6 @@
 #include "sent/sentfolder.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QSysInfo>
@@ -30,7 +31,7 @@ QString SentFolder::prepare() const
 {
     for (const QString &folder : {m_path, tmp(), QDir(m_path).filePath(QStringLiteral("new")), cur()}) {
         if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST)
-            return QStringLiteral("cannot make %1: %2")
+            return QCoreApplication::translate("SentFolder", "cannot make %1: %2")
                 .arg(QDir::toNativeSeparators(folder), lastSystemError());
     }
     // What a run that crashed left in tmp/ goes after 36 hours, as Maildir

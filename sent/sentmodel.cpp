@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 
 namespace {
 
@@ -80,12 +81,14 @@ QVariant SentModel::data(const QModelIndex &index, int role) const
     const stored::Summary &s = summary(index.row());
     if (s.damaged)
         return index.column() == Subject
-                   ? QVariant(QStringLiteral("This copy cannot be read (damaged): ") +
-                              m_names[index.row()])
+                   ? QVariant(
+                         tr("This copy cannot be read (damaged): %1").arg(m_names[index.row()]))
                    : QVariant();
     switch (index.column()) {
     case Date:
-        return s.sent.isValid() ? s.sent.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+        return s.sent.isValid()
+                   ? QLocale().toString(s.sent, tr("yyyy-MM-dd HH:mm", "the date sent"))
+                   : QString();
     case To:
         return s.to;
     case Fax:
@@ -109,9 +112,10 @@ QVariant SentModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const names[] = {"Date", "To", "Fax", "Subject", "Pages", "Reply",
-                                               "Status"};
-    return section >= 0 && section < Columns ? QString::fromLatin1(names[section]) : QString();
+    static const char *const names[] = {
+        QT_TR_NOOP("Date"),  QT_TR_NOOP("To"),    QT_TR_NOOP("Fax"),   QT_TR_NOOP("Subject"),
+        QT_TR_NOOP("Pages"), QT_TR_NOOP("Reply"), QT_TR_NOOP("Status")};
+    return section >= 0 && section < Columns ? tr(names[section]) : QString();
 }
 
 QString SentModel::name(int row) const
@@ -124,7 +128,7 @@ QString SentModel::remove(const QString &name)
     if (name.isEmpty() || name.contains(u'/'))
         return {};
     if (!m_folder.fileSystem().remove(QDir(m_folder.cur()).filePath(name)))
-        return QStringLiteral("The copy was not deleted: %1.").arg(lastSystemError());
+        return tr("The copy was not deleted: %1.").arg(lastSystemError());
     const qsizetype row = m_names.indexOf(name);
     if (row < 0)
         return {};

@@ -18,13 +18,13 @@ SmtpSession::SmtpSession(SmtpSocket &socket, SmtpTimeouts timeouts)
             return;
         end(m_waiting == Waiting::QuitReply ? sentOk()
             : m_waiting == Waiting::Handshake
-                ? QStringLiteral("SMTP Error: cannot set up a secure connection: no answer")
-                : QStringLiteral("SMTP Error: no reply from server"));
+                ? tr("SMTP Error: cannot set up a secure connection: no answer")
+                : tr("SMTP Error: no reply from server"));
     });
     m_signInDeadline.setSingleShot(true);
     connect(&m_signInDeadline, &QTimer::timeout, this, [this] {
         if (m_busy && m_waiting == Waiting::AuthReply)
-            end(QStringLiteral("SMTP Error: the server did not finish the sign-in in time"));
+            end(tr("SMTP Error: the server did not finish the sign-in in time"));
     });
     connect(&m_socket, &SmtpSocket::connected, this, &SmtpSession::onConnected);
     connect(&m_socket, &SmtpSocket::encrypted, this, &SmtpSession::onEncrypted);
@@ -66,6 +66,7 @@ void SmtpSession::startExchange()
     m_capabilities = {};
     m_encrypted = false;
     m_busy = true;
+    m_accepted = false;
     ++m_exchange;
 }
 
@@ -121,7 +122,7 @@ void SmtpSession::onEncrypted()
 void SmtpSession::onTlsError(const QString &reason)
 {
     if (m_busy)
-        end(QStringLiteral("SMTP Error: cannot set up a secure connection: ") + reason);
+        end(tr("SMTP Error: cannot set up a secure connection: %1").arg(reason));
 }
 
 void SmtpSession::onDataArrival()
@@ -140,7 +141,7 @@ void SmtpSession::onDataArrival()
             return;
     }
     if (m_replies.overlong())
-        end(QStringLiteral("SMTP Error: the server's reply is too long"));
+        end(tr("SMTP Error: the server's reply is too long"));
 }
 
 void SmtpSession::handleReply(const SmtpReply &reply)
@@ -279,12 +280,12 @@ Account SmtpSession::account() const
 
 QString SmtpSession::noEncryption()
 {
-    return QStringLiteral("SMTP Error: the server does not offer encryption; nothing was sent");
+    return tr("SMTP Error: the server does not offer encryption; nothing was sent");
 }
 
 void SmtpSession::injected()
 {
-    end(QStringLiteral("SMTP Error: the server sent data before encryption started"));
+    end(tr("SMTP Error: the server sent data before encryption started"));
 }
 
 QString SmtpSession::clientName() const
@@ -309,7 +310,7 @@ void SmtpSession::end(const QString &outcome, const QString &alert)
     m_notKept.clear();
     m_socket.close();
     if (!alert.isEmpty())
-        Q_EMIT this->alert(alert, QStringLiteral("Winsock Error"));
+        Q_EMIT this->alert(alert, tr("Winsock Error"));
     Q_EMIT finished(outcome);
 }
 
@@ -317,9 +318,7 @@ void SmtpSession::onClosedByPeer()
 {
     if (!m_busy)
         return;
-    end(m_waiting == Waiting::QuitReply
-            ? sentOk()
-            : QStringLiteral("SMTP Error: connection closed by server"));
+    end(m_waiting == Waiting::QuitReply ? sentOk() : tr("SMTP Error: connection closed by server"));
 }
 
 void SmtpSession::onSocketError(int number, const QString &description)
@@ -330,6 +329,6 @@ void SmtpSession::onSocketError(int number, const QString &description)
         end(sentOk());
         return;
     }
-    end(QStringLiteral("SMTP Error: ") + description,
-        QStringLiteral("Winsock Error number %1").arg(number) + crlfText + description);
+    end(replyError(description),
+        tr("Winsock Error number %1").arg(number) + crlfText + description);
 }

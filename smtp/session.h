@@ -74,6 +74,11 @@ public:
     // An exchange has started and not yet ended.
     bool isBusy() const { return m_busy; }
     Waiting waiting() const { return m_waiting; }
+    // The last exchange ended with its message taken by the server, whatever
+    // language its outcome was told in.
+    bool accepted() const { return m_accepted; }
+    // The outcome of a message taken whose copy was kept.
+    static QString sentOkText() { return tr("Sent OK."); }
     // Bytes of an unfinished reply held; never over ReplyReader::MaxReply.
     qsizetype heldReplyBytes() const { return m_replies.held(); }
     // A password, or what the server is sent of it, is held: only while an
@@ -135,10 +140,12 @@ private:
     // Closes the socket, raises `alert` if there is one, and reports
     // `outcome`.
     void end(const QString &outcome, const QString &alert = {});
-    void fail(const SmtpReply &reply) { end(QStringLiteral("SMTP Error: ") + reply.text); }
+    void fail(const SmtpReply &reply) { end(replyError(reply.text)); }
+    // "SMTP Error: " and what the server or the socket said, as it said it.
+    static QString replyError(const QString &said) { return tr("SMTP Error: %1").arg(said); }
     // The message was taken: "Sent OK.", and why no copy was kept if none
     // could be.
-    QString sentOk() const;
+    QString sentOk();
     void injected();
     static QString noEncryption();
     QString clientName() const;
@@ -161,6 +168,7 @@ private:
     ReplyReader m_replies;
     Waiting m_waiting = Waiting::Greeting;
     bool m_busy = false;
+    bool m_accepted = false;
     bool m_encrypted = false;
     bool m_extendedHello = false; // EHLO, not HELO, is waiting for its reply
     bool m_pipelined = false;     // MAIL, RCPT and DATA went in one write, and so

@@ -29,8 +29,7 @@ void SmtpSession::sendEnvelope()
         mail::build(m_request.message, clientName(), m_capabilities.has(u"8BITMIME"), mail::Stamp::now());
     const qint64 limit = m_capabilities.sizeLimit();
     if (limit > 0 && m_message.size() > limit) {
-        end(QStringLiteral("SMTP Error: the message is larger than the server accepts (%1 bytes)")
-                .arg(limit));
+        end(tr("SMTP Error: the message is larger than the server accepts (%1 bytes)").arg(limit));
         return;
     }
     QString commands = QStringLiteral("MAIL FROM:<") + text::trim(m_request.message.sender) + u'>' +
@@ -51,7 +50,7 @@ void SmtpSession::writeMessage()
         const QByteArray piece = m_stream->read(PieceSize);
         // Without the final "." the server drops what it has.
         if (!m_stream->error().isEmpty())
-            return end(QStringLiteral("Not sent: ") + m_stream->error());
+            return end(tr("Not sent: %1").arg(m_stream->error()));
         if (m_tapping)
             m_tap->write(piece);
         QByteArray wire = dotStuffed(piece, m_atLineStart);
@@ -75,9 +74,10 @@ void SmtpSession::writeMessage()
         m_timer.start(m_timeouts.reply);
 }
 
-QString SmtpSession::sentOk() const
+QString SmtpSession::sentOk()
 {
+    m_accepted = true;
     if (m_notKept.isEmpty())
-        return QStringLiteral("Sent OK.");
-    return QStringLiteral("Sent OK. (no copy kept: ") + m_notKept + u')';
+        return sentOkText();
+    return tr("Sent OK. (no copy kept: %1)").arg(m_notKept);
 }

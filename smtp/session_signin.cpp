@@ -31,7 +31,7 @@ void SmtpSession::requestSignIn()
         m_signIn = std::move(given.signIn);
         if (!connected) {
             if (!connectToServer())
-                end(QStringLiteral("Cannot connect to SMTP server"));
+                end(tr("Cannot connect to SMTP server"));
             return;
         }
         m_timer.start(m_timeouts.reply);
@@ -44,9 +44,8 @@ void SmtpSession::signIn()
     const QStringList offered = m_capabilities.authMechanisms();
     m_sasl = sasl::choose(offered, *m_signIn, m_server.host, m_server.port);
     if (!m_sasl)
-        return end(QStringLiteral("SMTP Error: the server offers no sign-in method Quillon "
-                                  "supports (") +
-                   offered.join(u' ') + u')');
+        return end(tr("SMTP Error: the server offers no sign-in method Quillon supports (%1)")
+                       .arg(offered.join(u' ')));
     m_signInDeadline.start(m_timeouts.signIn);
     send(m_sasl->command(), Waiting::AuthReply);
 }

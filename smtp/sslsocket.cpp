@@ -2,6 +2,7 @@
 
 #include "store/codec.h"
 
+#include <QCoreApplication>
 #include <QSslCipher>
 
 namespace {
@@ -63,7 +64,8 @@ SslSmtpSocket::SslSmtpSocket(const QList<QSslCertificate> &issuers, QObject *par
         case QAbstractSocket::SslInvalidUserDataError:
             Q_EMIT tlsError(
                 m_certificateProblem.isEmpty()
-                    ? QStringLiteral("the handshake failed (%1)").arg(m_socket.errorString())
+                    ? QCoreApplication::translate("SmtpSession", "the handshake failed (%1)")
+                          .arg(m_socket.errorString())
                     : m_certificateProblem);
             break;
         default:

@@ -2,6 +2,7 @@
 
 #include "store/fields.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,7 +14,7 @@ QString occupied(const QString &folder, const QString &name)
 {
     const QFileInfo info(QDir(folder).filePath(name));
     if (info.exists() && !info.isFile())
-        return QStringLiteral("Cannot open %1: it is not an ordinary file.")
+        return QCoreApplication::translate("Store", "Cannot open %1: it is not an ordinary file.")
             .arg(QDir::toNativeSeparators(info.filePath()));
     return {};
 }

@@ -31,7 +31,8 @@ QByteArray blankBytes(qint64 from, qint64 to)
 
 QString failure(const QString &what)
 {
-    return QStringLiteral("%1: %2.").arg(what, lastSystemError());
+    return QCoreApplication::translate("FaxStore", "%1: %2.", "what failed: why")
+        .arg(what, lastSystemError());
 }
 
 } // namespace
@@ -54,7 +55,7 @@ QString FaxStore::open(const QString &folder)
             // A deletion stopped after removing the old file: the temporary
             // copy holds every record.
             if (!m_fs.rename(tempPath, path))
-                return failure(QStringLiteral("Cannot recover your documents from %1 in %2")
+                return failure(tr("Cannot recover your documents from %1 in %2")
                                    .arg(TempFileName, QDir::toNativeSeparators(folder)));
             m_fs.syncFolder(folder);
         } else {
@@ -81,8 +82,8 @@ qint64 FaxStore::fileSize(QString &error) const
 {
     const qint64 size = m_fd >= 0 ? m_fs.size(m_fd) : -1;
     if (size < 0)
-        error = m_fd >= 0 ? failure(QStringLiteral("Cannot read %1").arg(FileName))
-                          : QStringLiteral("%1 is not open.").arg(FileName);
+        error = m_fd >= 0 ? failure(tr("Cannot read %1").arg(FileName))
+                          : tr("%1 is not open.").arg(FileName);
     return size;
 }
 
@@ -102,7 +103,8 @@ QString FaxStore::readInto(qint16 recNum, FaxRecord &record) const
     // A record past the end reads as blank, and a partial one as its present
     // bytes followed by blanks: readFully leaves the rest of `fresh` as it is.
     if (m_fs.readFully(m_fd, fresh.data(), R, (qint64(recNum) - 1) * R) < 0)
-        return failure(QStringLiteral("Cannot read document %1 from %2").arg(recNum).arg(FileName));
+        return failure(
+            tr("Cannot read document %1 from %2").arg(QString::number(recNum), FileName));
     record = fresh;
     return {};
 }
@@ -124,7 +126,7 @@ QString FaxStore::write(qint16 recNum)
     const qint64 oldLen = std::clamp<qint64>(size - offset, 0, R);
     QByteArray old(oldLen, '\0');
     if (m_fs.readFully(m_fd, old.data(), oldLen, offset) != oldLen)
-        return failure(QStringLiteral("Cannot save document %1 to %2").arg(recNum).arg(FileName));
+        return failure(tr("Cannot save document %1 to %2").arg(QString::number(recNum), FileName));
 
     // A partial last record is completed with blanks before a new one
     // follows it, so that no hole of zero bytes is left in a text field.
@@ -141,10 +143,9 @@ QString FaxStore::write(qint16 recNum)
                           (offset + R <= size || m_fs.truncate(m_fd, size)) &&
                           m_fs.syncData(m_fd);
     errno = saved;
-    return failure((restored ? QStringLiteral("Cannot save document %1 to %2; the file was left as it was")
-                             : QStringLiteral("Cannot save document %1 to %2"))
-                       .arg(recNum)
-                       .arg(FileName));
+    return failure((restored ? tr("Cannot save document %1 to %2; the file was left as it was")
+                             : tr("Cannot save document %1 to %2"))
+                       .arg(QString::number(recNum), FileName));
 }
 
 void FaxStore::showBuffer(DocumentFields &fields) const
@@ -199,8 +200,8 @@ QString FaxStore::newRecord(DocumentFields &fields)
         return error;
     const qint16 count = capped(recordsIn(size));
     if (count >= MaxRecords)
-        return QStringLiteral("No new document can be started: the store is full at %1 documents. "
-                              "Delete a document to make room.")
+        return tr("No new document can be started: the store is full at %1 documents. "
+                  "Delete a document to make room.")
             .arg(MaxRecords);
     for (DocField f : {DocField::To, DocField::Fax, DocField::Subject, DocField::Message})
         fields.setText(f, QString());
@@ -214,8 +215,8 @@ QString FaxStore::save(DocumentFields &fields)
     for (DocField f : {DocField::To, DocField::Fax, DocField::Subject, DocField::Message})
         buffer.setText(f, fields.text(f));
     if (curRec <= 0)
-        return QStringLiteral("The document was not saved: no record is selected. "
-                              "Press New, then Save.");
+        return tr("The document was not saved: no record is selected. "
+                  "Press New, then Save.");
     return write(curRec);
 }
 
@@ -242,10 +243,10 @@ QString FaxStore::rebuildWithout(qint16 recNum, qint64 size, qint64 &newSize, bo
     // that no link planted in its place and no other process shares it.
     const QString tempPath = QDir(m_folder).filePath(TempFileName);
     if (!m_fs.remove(tempPath) && errno != ENOENT)
-        return failure(QStringLiteral("Cannot remove the old %1").arg(TempFileName));
+        return failure(tr("Cannot remove the old %1").arg(TempFileName));
     const int temp = m_fs.createNew(tempPath);
     if (temp < 0)
-        return failure(QStringLiteral("Cannot create %1").arg(TempFileName));
+        return failure(tr("Cannot create %1").arg(TempFileName));
 
     auto abandon = [&](const QString &what) {
         const QString message = failure(what);
@@ -255,8 +256,7 @@ QString FaxStore::rebuildWithout(qint16 recNum, qint64 size, qint64 &newSize, bo
     };
     // Whoever may read the documents stays the same.
     if (!m_fs.copyMode(m_fd, temp))
-        return abandon(QStringLiteral("Cannot give %1 the permissions of %2")
-                           .arg(TempFileName, FileName));
+        return abandon(tr("Cannot give %1 the permissions of %2").arg(TempFileName, FileName));
 
     constexpr qint64 chunk = qint64(16) << 20;
     qint64 written = 0;
@@ -264,7 +264,7 @@ QString FaxStore::rebuildWithout(qint16 recNum, qint64 size, qint64 &newSize, bo
         for (qint64 pos = range.from; pos < range.to; pos += chunk) {
             const qint64 len = std::min(chunk, range.to - pos);
             if (!m_fs.copyFully(m_fd, pos, temp, written, len))
-                return abandon(QStringLiteral("Cannot copy the documents to %1").arg(TempFileName));
+                return abandon(tr("Cannot copy the documents to %1").arg(TempFileName));
             // The disk writes this chunk while the next one is copied.
             m_fs.startWriteback(temp, written, len);
             written += len;
@@ -275,12 +275,12 @@ QString FaxStore::rebuildWithout(qint16 recNum, qint64 size, qint64 &newSize, bo
     if (written < newSize) {
         const QByteArray pad = blankBytes(written, newSize);
         if (!m_fs.writeFully(temp, pad.constData(), pad.size(), written))
-            return abandon(QStringLiteral("Cannot write %1").arg(TempFileName));
+            return abandon(tr("Cannot write %1").arg(TempFileName));
     }
     if (!m_fs.sync(temp))
-        return abandon(QStringLiteral("Cannot write %1 to disk").arg(TempFileName));
+        return abandon(tr("Cannot write %1 to disk").arg(TempFileName));
     if (!m_fs.rename(tempPath, QDir(m_folder).filePath(FileName)))
-        return abandon(QStringLiteral("Cannot put %1 in place of %2").arg(TempFileName, FileName));
+        return abandon(tr("Cannot put %1 in place of %2").arg(TempFileName, FileName));
 
     // The new file is in place. Its descriptor already names "faxes.db", so
     // keeping it open is the reopening: nothing can fail between the two.
@@ -288,32 +288,31 @@ QString FaxStore::rebuildWithout(qint16 recNum, qint64 size, qint64 &newSize, bo
     m_fd = temp;
     replaced = true;
     if (!m_fs.syncFolder(m_folder))
-        return failure(QStringLiteral("The document was deleted, but the change may be lost "
-                                      "if the computer stops now"));
+        return failure(tr("The document was deleted, but the change may be lost "
+                          "if the computer stops now"));
     return {};
 }
 
 QString FaxStore::deleteRec(qint16 &recNum, DocumentFields &fields,
                             const std::function<void()> &progress)
 {
-    const QString notDeleted = QStringLiteral("The document was not deleted. ");
+    const QString notDeleted = tr("The document was not deleted. %1");
     QString error;
     const qint64 size = fileSize(error);
     if (size < 0)
-        return notDeleted + error;
+        return notDeleted.arg(error);
     qint64 newSize = 0;
     bool replaced = false;
     const QString rebuilt = rebuildWithout(recNum, size, newSize, replaced, progress);
     if (!replaced)
-        return notDeleted + rebuilt;
+        return notDeleted.arg(rebuilt);
 
     const qint16 newCount = capped(recordsIn(newSize));
     recNum = recNum < 2 ? 1 : static_cast<qint16>(recNum - 1);
     if (newCount > 0) {
         fields.showRecNum(recNum);
         if (QString e = read(curRec); !e.isEmpty())
-            return QStringLiteral("The document was deleted, but the next one cannot be shown. ") +
-                   e;
+            return tr("The document was deleted, but the next one cannot be shown. %1").arg(e);
         showBuffer(fields);
     }
     return rebuilt;

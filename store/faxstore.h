@@ -3,6 +3,8 @@
 #include "store/faxrecord.h"
 #include "store/filesystem.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 class DocumentFields;
@@ -16,6 +18,8 @@ class DocumentFields;
 // file, the cursor and the fields as they were.
 class FaxStore
 {
+    Q_DECLARE_TR_FUNCTIONS(FaxStore)
+
 public:
     static constexpr qint16 MaxRecords = 32767;
     static inline const QString FileName = QStringLiteral("faxes.db");

@@ -1,5 +1,6 @@
 #include "store/filesystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -224,12 +225,14 @@ int FileSystem::openDataFile(const QString &path, QString &error)
     const QString shown = QDir::toNativeSeparators(path);
     const int fd = open(path, true, false);
     if (fd < 0) {
-        error = QStringLiteral("Cannot open %1: %2.").arg(shown, lastSystemError());
+        error = QCoreApplication::translate("Store", "Cannot open %1: %2.")
+                    .arg(shown, lastSystemError());
         return -1;
     }
     if (!isRegularFile(fd)) {
         close(fd);
-        error = QStringLiteral("Cannot open %1: it is not an ordinary file.").arg(shown);
+        error = QCoreApplication::translate("Store", "Cannot open %1: it is not an ordinary file.")
+                    .arg(shown);
         return -1;
     }
     return fd;

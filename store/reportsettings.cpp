@@ -1,5 +1,6 @@
 #include "store/reportsettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -29,7 +30,7 @@ template <typename Write> QString write(const QString &dataFolder, Write fill)
     fill(ini);
     ini.sync();
     if (ini.status() != QSettings::NoError)
-        return QStringLiteral("The settings could not be saved in %1.")
+        return QCoreApplication::translate("Store", "The settings could not be saved in %1.")
             .arg(QDir::toNativeSeparators(path));
     return {};
 }

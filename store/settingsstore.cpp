@@ -3,6 +3,7 @@
 #include "store/codec.h"
 #include "store/fields.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -52,7 +53,7 @@ QString SettingsStore::read()
     std::array<char, Size> fresh;
     fresh.fill(' ');
     if (m_fd < 0 || m_fs.readFully(m_fd, fresh.data(), Size, 0) < 0)
-        return QStringLiteral("Cannot read the settings from %1: %2.")
+        return QCoreApplication::translate("Store", "Cannot read the settings from %1: %2.")
             .arg(FileName, lastSystemError());
     m_buffer = fresh;
     return {};
@@ -61,7 +62,7 @@ QString SettingsStore::read()
 QString SettingsStore::write()
 {
     if (m_fd < 0 || !m_fs.writeFully(m_fd, m_buffer.data(), Size, 0) || !m_fs.syncData(m_fd))
-        return QStringLiteral("Cannot save the settings to %1: %2.")
+        return QCoreApplication::translate("Store", "Cannot save the settings to %1: %2.")
             .arg(FileName, lastSystemError());
     return {};
 }

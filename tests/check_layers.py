@@ -10,9 +10,10 @@ import sys
 
 BELOW = {
     "store": set(),
+    "translations": set(),
     "mime": {"store"},
     "account": {"store"},
-    "documents": {"store"},
+    "documents": {"translations", "store"},
     "mail": {"mime", "store"},
     "smtp": {"mail", "account", "mime", "store"},
     "sent": {"mail", "mime", "store"},
@@ -20,8 +21,10 @@ BELOW = {
     "reports": {"imap", "sent", "smtp", "mail", "account", "mime", "store"},
     "outbox": {"reports", "imap", "smtp", "sent", "mail", "account", "documents", "mime", "store"},
     "print": {"store"},
-    "ui": {"outbox", "reports", "imap", "print", "sent", "smtp", "mail", "account", "documents", "mime", "store"},
-    "app": {"ui", "outbox", "reports", "imap", "print", "sent", "smtp", "mail", "account", "documents", "mime", "store"},
+    "ui": {"outbox", "reports", "imap", "print", "sent", "smtp", "mail", "account", "documents", "mime", "store",
+           "translations"},
+    "app": {"ui", "outbox", "reports", "imap", "print", "sent", "smtp", "mail", "account", "documents", "mime", "store",
+            "translations"},
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 

@@ -90,8 +90,8 @@ void AttachmentPanel::attach(const QStringList &paths)
 void AttachmentPanel::chooseFiles()
 {
     attach(QFileDialog::getOpenFileNames(
-        m_window, QStringLiteral("Attach"), m_lastFolder,
-        QStringLiteral("Documents (*.pdf *.tif *.tiff *.png *.jpg *.jpeg);;All files (*)")));
+        m_window, tr("Attach"), m_lastFolder,
+        tr("Documents (*.pdf *.tif *.tiff *.png *.jpg *.jpeg);;All files (*)")));
 }
 
 void AttachmentPanel::clear()
@@ -131,9 +131,7 @@ void AttachmentPanel::preview(int row)
 QString AttachmentPanel::notReady() const
 {
     const QString reading = m_list.stillReading();
-    return reading.isEmpty() ? QString()
-                             : QStringLiteral("Not sent: ") + reading +
-                                   QStringLiteral(" is still being read");
+    return reading.isEmpty() ? QString() : tr("Not sent: %1 is still being read").arg(reading);
 }
 
 void AttachmentPanel::acceptDrops(QWidget *target)

@@ -44,6 +44,6 @@ void AttachmentStrip::contextMenuEvent(QContextMenuEvent *event)
     setCurrentIndex(index);
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnuAttachment"));
-    menu.addAction(QStringLiteral("Remove"), this, &AttachmentStrip::removeCurrent);
+    menu.addAction(tr("Remove"), this, &AttachmentStrip::removeCurrent);
     menu.exec(event->globalPos());
 }

@@ -26,4 +26,10 @@ QPlainTextEdit *multiLineTextBox(QWidget *parent, const char *name, const Twips 
 // A button that is never a default button.
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const Twips &box);
 
+// In a translation a caption may not fit the control drawn for the English
+// one: each label, button and check box of `area` grows to its caption, and
+// what stands to its right on the same row moves along. Returns how many
+// pixels wider the area must be; in English nothing moves and it is 0.
+[[nodiscard]] int fitCaptions(QWidget *area);
+
 } // namespace controls

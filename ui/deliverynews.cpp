@@ -42,8 +42,7 @@ void DeliveryNews::notify(const QString &news, const QString &copy)
     // The body may be read as markup: the number as typed is shown as text.
     call << QStringLiteral("Quillon") << uint(0) << QStringLiteral("org.quillon.Quillon")
          << QStringLiteral("Quillon") << news.toHtmlEscaped()
-         << QStringList{QStringLiteral("default"), QStringLiteral("Show")} << QVariantMap{}
-         << int(-1);
+         << QStringList{QStringLiteral("default"), tr("Show")} << QVariantMap{} << int(-1);
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, copy](QDBusPendingCallWatcher *done) {

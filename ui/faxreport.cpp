@@ -1,6 +1,10 @@
 #include "ui/faxreport.h"
 
+#include "ui/copiedtext.h"
+
+#include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextOption>
@@ -15,6 +19,13 @@ struct Line
     QString value;
 };
 
+// The report is written in the user's language, in a face that holds its
+// script.
+struct Report
+{
+    Q_DECLARE_TR_FUNCTIONS(FaxReport)
+};
+
 } // namespace
 
 QString write(const QString &path, const stored::Message &message,
@@ -26,30 +37,31 @@ QString write(const QString &path, const stored::Message &message,
     for (const documents::Document &d : documents)
         pages += d.pages();
     const QList<Line> lines = {
-        {QStringLiteral("Sender"), s.sender},
-        {QStringLiteral("Recipient"), s.to},
-        {QStringLiteral("Fax number"), s.fax},
-        {QStringLiteral("Gateway address"), s.recipient},
-        {QStringLiteral("Subject"), s.subject},
-        {QStringLiteral("Sent"), s.sent.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t"))},
-        {QStringLiteral("Server"), s.server},
-        {QStringLiteral("Server's reply"), s.reply},
-        {QStringLiteral("Message-ID"), s.messageId},
-        {QStringLiteral("Pages"), QString::number(pages)},
-        {QStringLiteral("Delivery"), delivery::statement(delivery)},
+        {Report::tr("Sender:"), s.sender},
+        {Report::tr("Recipient:"), s.to},
+        {Report::tr("Fax number:"), s.fax},
+        {Report::tr("Gateway address:"), s.recipient},
+        {Report::tr("Subject:"), s.subject},
+        {Report::tr("Sent:"),
+         QLocale().toString(s.sent, Report::tr("yyyy-MM-dd HH:mm:ss t", "the date and time sent"))},
+        {Report::tr("Server:"), s.server},
+        {Report::tr("Server's reply:"), s.reply},
+        {Report::tr("Message-ID:"), s.messageId},
+        {Report::tr("Pages:"), QString::number(pages)},
+        {Report::tr("Delivery:"), delivery::statement(delivery)},
     };
 
     QPdfWriter writer(path);
-    writer.setTitle(QStringLiteral("Transmission report"));
+    writer.setTitle(Report::tr("Transmission report"));
     writer.setCreator(QStringLiteral("Quillon " QUILLON_VERSION));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setResolution(300);
     QPainter p;
     if (!p.begin(&writer))
-        return QStringLiteral("The report cannot be written to %1.").arg(path);
+        return Report::tr("The report cannot be written to %1.").arg(path);
     const int margin = 200;
     const int width = writer.width() - 2 * margin;
-    QFont font(QStringLiteral("DejaVu Sans"), 10);
+    QFont font(Report::tr("DejaVu Sans", "the font: one that holds the language's script"), 10);
     // No ligatures: a subject or checksum copied out of the report must
     // read as typed ("ff", not one "ﬀ" glyph).
     font.setStyleStrategy(QFont::PreferNoShaping);
@@ -70,7 +82,7 @@ QString write(const QString &path, const stored::Message &message,
     font.setPointSize(16);
     font.setBold(true);
     p.setFont(font);
-    text(margin, QStringLiteral("Transmission report"));
+    text(margin, Report::tr("Transmission report"));
     font.setPointSize(10);
     font.setBold(false);
     p.setFont(font);
@@ -92,7 +104,7 @@ QString write(const QString &path, const stored::Message &message,
     const int labels = width / 5;
     for (const Line &l : lines) {
         const int at = y;
-        text(margin, l.label + u':', labels);
+        text(margin, l.label, labels);
         const int below = y;
         y = at;
         text(margin + labels, l.value, width - labels - pictureWidth - 60);
@@ -100,21 +112,21 @@ QString write(const QString &path, const stored::Message &message,
     }
     y = std::max(y, pictureBottom) + line;
     if (delivery && delivery->isFinal() && !delivery->words.isEmpty()) {
-        text(margin, QStringLiteral("The gateway's report says:"));
+        text(margin, Report::tr("The gateway's report says:"));
         for (const QString &words : delivery->words)
             text(margin + 60, QStringLiteral("> ") + words);
         y += line;
     }
-    text(margin, QStringLiteral("Files sent:"));
+    text(margin, Report::tr("Files sent:"));
     for (const documents::Document &d : documents) {
         text(margin + 60, d.name + QStringLiteral(", ") + documents::pagesAndSize(d.pages(), d.size));
         text(margin + 120, QStringLiteral("SHA-256 ") + QString::fromLatin1(d.sha256.toHex()));
     }
     if (documents.isEmpty())
-        text(margin + 60, QStringLiteral("none: the text was faxed"));
+        text(margin + 60, Report::tr("none: the text was faxed"));
     if (!p.end() || QFile(path).size() == 0)
-        return QStringLiteral("The report cannot be written to %1.").arg(path);
-    return {};
+        return Report::tr("The report cannot be written to %1.").arg(path);
+    return copiedtext::mend(path);
 }
 
 } // namespace faxreport

@@ -25,11 +25,11 @@ constexpr Twips txtAgreementBox{600, 720, 6735, 5895};
 frmAgreement::frmAgreement(const QString &folder) : m_folder(folder)
 {
     setObjectName(QStringLiteral("frmAgreement"));
-    setWindowTitle(QStringLiteral("Agreement"));
+    setWindowTitle(tr("Agreement"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    cmdYes = controls::button(this, "cmdYes", QStringLiteral("I agree"), cmdYesBox);
-    cmdNo = controls::button(this, "cmdNo", QStringLiteral("I do not agree"), cmdNoBox);
+    cmdYes = controls::button(this, "cmdYes", tr("I agree"), cmdYesBox);
+    cmdNo = controls::button(this, "cmdNo", tr("I do not agree"), cmdNoBox);
     txtAgreement = controls::multiLineTextBox(this, "txtAgreement", txtAgreementBox);
     txtAgreement->setPlainText(
         QString(agreementText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -37,7 +37,8 @@ frmAgreement::frmAgreement(const QString &folder) : m_folder(folder)
     setTabOrder(cmdYes, cmdNo);
     setTabOrder(cmdNo, txtAgreement);
     cmdYes->setFocus();
-    setFixedSize(twipsToPixels(ClientWidth, ClientHeight, this));
+    setFixedSize(twipsToPixels(ClientWidth, ClientHeight, this) +
+                 QSize(controls::fitCaptions(this), 0));
 
     connect(cmdYes, &QPushButton::clicked, this, &frmAgreement::cmdYes_Click);
     connect(cmdNo, &QPushButton::clicked, this, &frmAgreement::declined);
@@ -45,45 +46,34 @@ frmAgreement::frmAgreement(const QString &folder) : m_folder(folder)
 
 QString frmAgreement::agreementText()
 {
-    const QStringList lines = {
-        QStringLiteral("USER LICENSE AGREEMENT"),
-        QString(),
-        QStringLiteral("This agreement is a legal agreement between you and the Quillon"),
-        QStringLiteral("corporation for the use of its fax and e-mail services."),
-        QString(),
-        QStringLiteral("Rights"),
-        QString(),
-        QStringLiteral("You may use the Quillon products and services during the terms of this"),
-        QStringLiteral("agreement."),
-        QString(),
-        QStringLiteral("Limitations"),
-        QString(),
-        QStringLiteral("You may not use the products or services to harm, harass or defraud"),
-        QStringLiteral("anyone, nor to send material you have no right to send."),
-        QStringLiteral("You may not reverse engineer, decompile or disassemble the products."),
-        QStringLiteral("You may not resell or sublicense the products or services. "),
-        QString(),
-        QStringLiteral("Terms"),
-        QString(),
-        QStringLiteral("You may use the services during the terms you have paid for in advance."),
-        QString(),
-        QStringLiteral("Copyrights"),
-        QString(),
-        QStringLiteral("All title and intellectual property rights in and to the products and"),
-        QStringLiteral("their accompanying materials are owned by the Quillon corporation."),
-        QString(),
-        QStringLiteral("Limitation of Liability"),
-        QString(),
-        QStringLiteral(
-            "To the maximum extent permitted by applicable law, in no event shall the Quillon "
-            "corporation or its suppliers be liable for any special, incidental, indirect or "
-            "consequential damages whatsoever, including without limitation damages for loss "
-            "of business profits, business interruption, loss of business information or any "
-            "other pecuniary loss, arising out of the use of or inability to use the products "
-            "or services, even if the Quillon corporation has been advised of the possibility "
-            "of such damages."),
+    // Paragraphs, each with its own line breaks, an empty line between them.
+    const QStringList paragraphs = {
+        tr("USER LICENSE AGREEMENT"),
+        tr("This agreement is a legal agreement between you and the Quillon\n"
+           "corporation for the use of its fax and e-mail services."),
+        tr("Rights"),
+        tr("You may use the Quillon products and services during the terms of this\n"
+           "agreement."),
+        tr("Limitations"),
+        tr("You may not use the products or services to harm, harass or defraud\n"
+           "anyone, nor to send material you have no right to send.\n"
+           "You may not reverse engineer, decompile or disassemble the products.\n"
+           "You may not resell or sublicense the products or services. "),
+        tr("Terms"),
+        tr("You may use the services during the terms you have paid for in advance."),
+        tr("Copyrights"),
+        tr("All title and intellectual property rights in and to the products and\n"
+           "their accompanying materials are owned by the Quillon corporation."),
+        tr("Limitation of Liability"),
+        tr("To the maximum extent permitted by applicable law, in no event shall the Quillon "
+           "corporation or its suppliers be liable for any special, incidental, indirect or "
+           "consequential damages whatsoever, including without limitation damages for loss "
+           "of business profits, business interruption, loss of business information or any "
+           "other pecuniary loss, arising out of the use of or inability to use the products "
+           "or services, even if the Quillon corporation has been advised of the possibility "
+           "of such damages."),
     };
-    return lines.join(QStringLiteral("\r\n"));
+    return paragraphs.join(QStringLiteral("\n\n")).replace(u'\n', QStringLiteral("\r\n"));
 }
 
 void frmAgreement::cmdYes_Click()
@@ -95,8 +85,8 @@ void frmAgreement::cmdYes_Click()
         marker.write("    ") != 4 || !marker.commit())
         plaintext::warning(
             this, QStringLiteral("Quillon"),
-            QStringLiteral("Your agreement could not be recorded in %1: %2. "
-                           "You will be asked again at the next start.")
+            tr("Your agreement could not be recorded in %1: %2. "
+               "You will be asked again at the next start.")
                 .arg(QDir::toNativeSeparators(marker.fileName()), marker.errorString()));
     m_agreed = true;
     hide();

@@ -55,7 +55,7 @@ void frmMain::attach(const QStringList &paths)
 void frmMain::printed(const QString &path)
 {
     m_attachments->attachOwned(path);
-    setStatus(QStringLiteral("Printed: ") + QFileInfo(path).fileName());
+    setStatus(tr("Printed: %1").arg(QFileInfo(path).fileName()));
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     raise();
     activateWindow();
@@ -236,14 +236,14 @@ void frmMain::sendAgain(const stored::Message &message)
         if (!m_resent)
             m_resent = std::make_unique<QTemporaryDir>();
         if (!m_resent->isValid())
-            return setStatus(QStringLiteral("The fax cannot be sent again: no temporary folder "
-                                            "for its documents (%1)")
+            return setStatus(tr("The fax cannot be sent again: no temporary folder "
+                                "for its documents (%1)")
                                  .arg(m_resent->errorString()));
         static int again = 0;
         const QString place = QDir(m_resent->path()).filePath(QString::number(++again));
         fax.files = stored::saveFiles(message.files, place);
         if (fax.files.isEmpty())
-            return reportError(QStringLiteral("The documents of this fax cannot be written to %1.")
+            return reportError(tr("The documents of this fax cannot be written to %1.")
                                    .arg(QDir::toNativeSeparators(place)));
     }
     compose(fax);
@@ -294,10 +294,10 @@ void frmMain::reportError(const QString &error)
 void frmMain::about()
 {
     plaintext::messageBox(
-        this, QMessageBox::Information, QStringLiteral("About Quillon"),
-        QStringLiteral("Quillon %1\n\nSends faxes and e-mail through your SMTP "
-                       "server and an e-mail-to-fax gateway.\n\nYour documents "
-                       "and settings are kept in %2")
+        this, QMessageBox::Information, tr("About Quillon"),
+        tr("Quillon %1\n\nSends faxes and e-mail through your SMTP "
+           "server and an e-mail-to-fax gateway.\n\nYour documents "
+           "and settings are kept in %2")
             .arg(QStringLiteral(QUILLON_VERSION), QDir::toNativeSeparators(m_files.folder)));
 }
 

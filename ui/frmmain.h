@@ -94,6 +94,7 @@ private:
     DataFiles &m_files;
     QPointer<frmSettings> m_settings;
     QWidget *m_client = nullptr;
+    int m_widerBy = 0; // pixels the captions of a translation added to the width
     AttachmentPanel *m_attachments = nullptr;
     bool m_ended = false;
 

@@ -50,19 +50,19 @@ void frmMain::buildControls()
     client->setFixedSize(twipsToPixels(ClientWidth, ClientHeight, this));
 
     using namespace controls;
-    lblTo = label(client, "Label1", QStringLiteral("To:"), lblToBox);
+    lblTo = label(client, "Label1", tr("To:"), lblToBox);
     txtTo = textBox(client, "txtTo", txtToBox);
     txtFax = textBox(client, "txtFax", txtFaxBox);
     txtSubject = textBox(client, "txtSubject", txtSubjectBox);
-    lblFax = label(client, "Label2", QStringLiteral("Fax:"), lblFaxBox);
-    lblSubject = label(client, "Label3", QStringLiteral("Subject"), lblSubjectBox);
-    lblMessage = label(client, "Label4", QStringLiteral("Message"), lblMessageBox);
+    lblFax = label(client, "Label2", tr("Fax:"), lblFaxBox);
+    lblSubject = label(client, "Label3", tr("Subject"), lblSubjectBox);
+    lblMessage = label(client, "Label4", tr("Message"), lblMessageBox);
     txtMessage = multiLineTextBox(client, "txtMessage", txtMessageBox);
-    btnSend = button(client, "btnSend", QStringLiteral("Send"), btnSendBox);
+    btnSend = button(client, "btnSend", tr("Send"), btnSendBox);
     lblStatus = display(client, "lblStatus", lblStatusBox);
-    btnNew = button(client, "btnNew", QStringLiteral("New"), btnNewBox);
-    btnSave = button(client, "btnSave", QStringLiteral("Save"), btnSaveBox);
-    btnDelete = button(client, "btnDelete", QStringLiteral("Delete"), btnDeleteBox);
+    btnNew = button(client, "btnNew", tr("New"), btnNewBox);
+    btnSave = button(client, "btnSave", tr("Save"), btnSaveBox);
+    btnDelete = button(client, "btnDelete", tr("Delete"), btnDeleteBox);
     btnPrev = button(client, "btnPrev", QStringLiteral("<"), btnPrevBox);
     btnNext = button(client, "btnNext", QStringLiteral(">"), btnNextBox);
     lblRecNum = display(client, "lblRecNum", lblRecNumBox);
@@ -76,6 +76,9 @@ void frmMain::buildControls()
                             txtMessage->viewport()})
         m_attachments->acceptDrops(target);
 
+    m_widerBy = controls::fitCaptions(client);
+    client->setFixedSize(client->size() + QSize(m_widerBy, 0));
+
     QWidget *order[] = {txtTo,  txtFax,  txtSubject, txtMessage, btnSend,
                         btnNew, btnSave, btnDelete,  btnPrev,    btnNext};
     for (size_t i = 1; i < std::size(order); ++i)
@@ -84,21 +87,23 @@ void frmMain::buildControls()
 
 void frmMain::fitClientArea()
 {
-    m_client->setFixedSize(twipsToPixels(
-        ClientWidth, m_attachments->isEmpty() ? ClientHeight : ClientHeightWithStrip, this));
+    m_client->setFixedSize(
+        twipsToPixels(ClientWidth, m_attachments->isEmpty() ? ClientHeight : ClientHeightWithStrip,
+                      this) +
+        QSize(m_widerBy, 0));
     setFixedSize(sizeHint());
 }
 
 void frmMain::buildMenu()
 {
-    QMenu *menu = menuBar()->addMenu(QStringLiteral("Menu"));
+    QMenu *menu = menuBar()->addMenu(tr("Menu"));
     menu->setObjectName(QStringLiteral("mnuMenu"));
-    menu->addAction(QStringLiteral("About"), this, &frmMain::about);
-    menu->addAction(QStringLiteral("Settings"), this, &frmMain::showSettings);
-    menu->addAction(QStringLiteral("Attach..."), this, [this] { m_attachments->chooseFiles(); });
-    menu->addAction(QStringLiteral("Sent..."), this, &frmMain::showSent);
+    menu->addAction(tr("About"), this, &frmMain::about);
+    menu->addAction(tr("Settings"), this, &frmMain::showSettings);
+    menu->addAction(tr("Attach..."), this, [this] { m_attachments->chooseFiles(); });
+    menu->addAction(tr("Sent..."), this, &frmMain::showSent);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Exit"), this, &frmMain::endProgram);
+    menu->addAction(tr("Exit"), this, &frmMain::endProgram);
     // The window's size is that of its client area plus the menu bar, and
     // the client area, below the menu bar, starts at the given point; the
     // frame lies outside both.

@@ -22,7 +22,7 @@ frmSent::frmSent(const QString &dataFolder, QWidget *parent)
     : QWidget(parent, Qt::Window), m_folder(dataFolder)
 {
     setObjectName(QStringLiteral("frmSent"));
-    setWindowTitle(QStringLiteral("Sent"));
+    setWindowTitle(tr("Sent"));
     m_model = new SentModel(m_folder, this);
 
     lstSent = new QTableView(this);
@@ -60,9 +60,9 @@ frmSent::frmSent(const QString &dataFolder, QWidget *parent)
         if (const documents::Document *d = m_documents.document(row))
             (new frmPreview(*d, this))->show();
     });
-    cmdSendAgain = new QPushButton(QStringLiteral("Send again"), this);
+    cmdSendAgain = new QPushButton(tr("Send again"), this);
     cmdSendAgain->setObjectName(QStringLiteral("cmdSendAgain"));
-    cmdReport = new QPushButton(QStringLiteral("Report"), this);
+    cmdReport = new QPushButton(tr("Report"), this);
     cmdReport->setObjectName(QStringLiteral("cmdReport"));
     connect(cmdSendAgain, &QPushButton::clicked, this, [this] { Q_EMIT sendAgain(m_selected); });
     connect(cmdReport, &QPushButton::clicked, this, &frmSent::report);
@@ -112,9 +112,9 @@ void frmSent::showDelivery(int row)
     lblDelivery->setVisible(d.has_value());
     if (!d)
         return lblDelivery->clear();
-    QString text = m_model->data(m_model->index(row, SentModel::Status), Qt::DisplayRole).toString();
-    if (!d->sender.isEmpty())
-        text += QStringLiteral(" (report from ") + d->sender + u')';
+    const QString status =
+        m_model->data(m_model->index(row, SentModel::Status), Qt::DisplayRole).toString();
+    QString text = d->sender.isEmpty() ? status : tr("%1 (report from %2)").arg(status, d->sender);
     for (const QString &words : d->words)
         text += QStringLiteral("\n") + words;
     lblDelivery->setText(text);
@@ -136,17 +136,17 @@ void frmSent::select(int row)
     QString text;
     if (row >= 0 && !m_files.isValid()) {
         // Without a folder of its own a path would name the working folder.
-        text = QStringLiteral("The documents of this copy cannot be shown: no temporary folder (") +
-               m_files.errorString() + u')';
+        text = tr("The documents of this copy cannot be shown: no temporary folder (%1)")
+                   .arg(m_files.errorString());
         row = -1;
     } else if (row >= 0) {
         QFile file(m_model->path(row));
         if (!file.open(QIODevice::ReadOnly)) {
-            text = QStringLiteral("This copy cannot be read: ") + file.errorString();
+            text = tr("This copy cannot be read: %1").arg(file.errorString());
         } else {
             m_selected = stored::read(file.readAll());
             if (m_selected.summary.damaged) {
-                text = QStringLiteral("This copy cannot be read (damaged).");
+                text = tr("This copy cannot be read (damaged).");
             } else {
                 m_selected.text =
                     providers::typedMessage(m_selected.summary.provider, m_selected.text);
@@ -172,9 +172,9 @@ void frmSent::deleteSelected()
     if (chosen.isEmpty())
         return;
     QMessageBox ask(QMessageBox::Question, QStringLiteral("Quillon"),
-                    QStringLiteral("Delete the copy of this fax?"), QMessageBox::NoButton, this);
-    QPushButton *remove = ask.addButton(QStringLiteral("Delete"), QMessageBox::AcceptRole);
-    QPushButton *cancel = ask.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+                    tr("Delete the copy of this fax?"), QMessageBox::NoButton, this);
+    QPushButton *remove = ask.addButton(tr("Delete"), QMessageBox::AcceptRole);
+    QPushButton *cancel = ask.addButton(tr("Cancel"), QMessageBox::RejectRole);
     ask.setDefaultButton(cancel);
     ask.setEscapeButton(cancel);
     ask.exec();
@@ -196,12 +196,11 @@ void frmSent::report()
         return;
     if (!m_documents.stillReading().isEmpty())
         return plaintext::warning(this, QStringLiteral("Quillon"),
-                                  QStringLiteral("The documents are still being read."));
+                                  tr("The documents are still being read."));
     const QString name =
-        QStringLiteral("Fax report %1.pdf").arg(s.sent.toString(QStringLiteral("yyyy-MM-dd HHmm")));
+        tr("Fax report %1.pdf").arg(s.sent.toString(QStringLiteral("yyyy-MM-dd HHmm")));
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Report"), QDir::home().filePath(name),
-        QStringLiteral("PDF (*.pdf)"));
+        this, tr("Report"), QDir::home().filePath(name), tr("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     if (const QString error = faxreport::write(path, chosen, pages, delivery);

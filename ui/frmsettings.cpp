@@ -39,7 +39,7 @@ frmSettings::frmSettings(SettingsStore &store, const QString &dataFolder)
     : m_store(store), m_dataFolder(dataFolder)
 {
     setObjectName(QStringLiteral("frmSettings"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_texts[int(SettingsField::Provider)] = QStringLiteral("TPC.NET");
     setFixedSize(twipsToPixels(ClientWidth, ClientHeight, this));
@@ -51,23 +51,23 @@ frmSettings::frmSettings(SettingsStore &store, const QString &dataFolder)
 void frmSettings::buildControls()
 {
     using namespace controls;
-    Label1 = label(this, "Label1", QStringLiteral("SMTP Server"), Label1Box);
+    Label1 = label(this, "Label1", tr("SMTP Server"), Label1Box);
     txtSMTPServer = textBox(this, "txtSMTPServer", txtSMTPServerBox);
-    Label2 = label(this, "Label2", QStringLiteral("E-mail"), Label2Box);
+    Label2 = label(this, "Label2", tr("E-mail"), Label2Box);
     txtEmail = textBox(this, "txtEmail", txtEmailBox);
-    Label3 = label(this, "Label3", QStringLiteral("IFS Provider"), Label3Box);
+    Label3 = label(this, "Label3", tr("IFS Provider"), Label3Box);
     cmbProvider = new QComboBox(this);
     cmbProvider->setEditable(true);
     cmbProvider->setInsertPolicy(QComboBox::NoInsert);
     for (const providers::Row &row : providers::table())
         cmbProvider->addItem(row.name);
     place(cmbProvider, "cmbProvider", cmbProviderBox);
-    Label4 = label(this, "Label4", QStringLiteral("Activation Cod"), Label4Box);
+    Label4 = label(this, "Label4", tr("Activation Cod"), Label4Box);
     txtAcod = textBox(this, "txtAcod", txtAcodBox);
 
-    Label5 = label(this, "Label5", QStringLiteral("IMAP Server"), Label5Box);
+    Label5 = label(this, "Label5", tr("IMAP Server"), Label5Box);
     txtImapServer = textBox(this, "txtImapServer", txtImapServerBox);
-    chkReports = new QCheckBox(QStringLiteral("Watch for delivery reports"), this);
+    chkReports = new QCheckBox(tr("Watch for delivery reports"), this);
     place(chkReports, "chkReports", chkReportsBox);
     const ReportSettings reports = reportsettings::load(m_dataFolder);
     txtImapServer->setText(reports.imapServer);
@@ -107,8 +107,11 @@ QString frmSettings::proposedImapServer(const QString &smtpServer)
 
 void frmSettings::setVisible(bool visible)
 {
-    if (visible && !txtSMTPServer)
+    if (visible && !txtSMTPServer) {
         buildControls();
+        if (const int wider = controls::fitCaptions(this); wider > 0)
+            setFixedSize(width() + wider, height());
+    }
     QWidget::setVisible(visible);
 }
 

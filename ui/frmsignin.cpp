@@ -22,22 +22,20 @@ frmSignIn::frmSignIn(const Account &account, bool keyringAvailable, QWidget *par
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmSignIn"));
-    setWindowTitle(QStringLiteral("Sign in"));
+    setWindowTitle(tr("Sign in"));
     setModal(true);
 
-    lblSignIn = named(new QLabel(QStringLiteral("Sign in to ") + account.host + u':'), "lblSignIn");
+    lblSignIn = named(new QLabel(tr("Sign in to %1:").arg(account.host)), "lblSignIn");
     lblSignIn->setTextFormat(Qt::PlainText);
-    Label1 = named(new QLabel(QStringLiteral("User name")), "Label1");
+    Label1 = named(new QLabel(tr("User name")), "Label1");
     txtUser = named(new QLineEdit(account.defaultUser), "txtUser");
-    Label2 = named(new QLabel(QStringLiteral("Password")), "Label2");
+    Label2 = named(new QLabel(tr("Password")), "Label2");
     txtPassword = named(new QLineEdit, "txtPassword");
     txtPassword->setEchoMode(QLineEdit::Password);
-    addRemember(keyringAvailable, QStringLiteral("Remember the password"));
+    addRemember(keyringAvailable, tr("Remember the password"));
     auto *buttons = new QDialogButtonBox;
-    cmdSend =
-        named(buttons->addButton(QStringLiteral("Send"), QDialogButtonBox::AcceptRole), "cmdSend");
-    cmdCancel = named(buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole),
-                      "cmdCancel");
+    cmdSend = named(buttons->addButton(tr("Send"), QDialogButtonBox::AcceptRole), "cmdSend");
+    cmdCancel = named(buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole), "cmdCancel");
     cmdSend->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -65,28 +63,25 @@ frmSignIn::frmSignIn(const Account &account, const OAuthProvider &provider,
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmSignIn"));
-    setWindowTitle(QStringLiteral("Sign in"));
+    setWindowTitle(tr("Sign in"));
     setModal(true);
 
-    const QString invitation =
-        QStringLiteral("Sign in to ") + account.host + QStringLiteral(" in your web browser.");
+    const QString invitation = tr("Sign in to %1 in your web browser.").arg(account.host);
     lblSignIn = named(new QLabel(invitation), "lblSignIn");
     lblSignIn->setTextFormat(Qt::PlainText);
-    Label1 = named(new QLabel(QStringLiteral("User name")), "Label1");
+    Label1 = named(new QLabel(tr("User name")), "Label1");
     txtUser = named(new QLineEdit(account.defaultUser), "txtUser");
-    addRemember(keyringAvailable, QStringLiteral("Remember the sign-in"));
+    addRemember(keyringAvailable, tr("Remember the sign-in"));
     auto *buttons = new QDialogButtonBox;
-    cmdBrowser = named(buttons->addButton(QStringLiteral("Open the browser"),
-                                          QDialogButtonBox::ActionRole),
+    cmdBrowser = named(buttons->addButton(tr("Open the browser"), QDialogButtonBox::ActionRole),
                        "cmdBrowser");
-    cmdCancel = named(buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole),
-                      "cmdCancel");
+    cmdCancel = named(buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole), "cmdCancel");
     cmdBrowser->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     m_oauth = new OAuthSignIn(provider, std::move(openBrowser), this);
     connect(cmdBrowser, &QPushButton::clicked, this, [this] {
-        lblSignIn->setText(QStringLiteral("Waiting for your web browser\u2026"));
+        lblSignIn->setText(tr("Waiting for your web browser\u2026"));
         m_oauth->authorize(txtUser->text());
     });
     connect(m_oauth, &OAuthSignIn::granted, this, [this](const OAuthTokens &tokens) {
@@ -114,10 +109,9 @@ void frmSignIn::addRemember(bool keyringAvailable, const QString &caption)
     chkRemember->setChecked(keyringAvailable);
     if (!keyringAvailable) {
         chkRemember->setEnabled(false);
-        chkRemember->setText(QStringLiteral("No keyring available: the %1 is kept until Quillon "
-                                            "ends")
-                                 .arg(txtPassword ? QStringLiteral("password")
-                                                  : QStringLiteral("sign-in")));
+        chkRemember->setText(
+            txtPassword ? tr("No keyring available: the password is kept until Quillon ends")
+                        : tr("No keyring available: the sign-in is kept until Quillon ends"));
     }
 }
 
@@ -125,7 +119,7 @@ void frmSignIn::addRemember(bool keyringAvailable, const QString &caption)
 void frmSignIn::reject()
 {
     if (m_failure.isEmpty())
-        m_failure = QStringLiteral("Not sent: no sign-in given.");
+        m_failure = tr("Not sent: no sign-in given.");
     if (m_oauth)
         m_oauth->cancel(); // closes the listener
     QDialog::reject();

@@ -1,5 +1,9 @@
 #include "ui/savequestion.h"
 
+#include "translations/language.h"
+
+#include <QCoreApplication>
+
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -8,19 +12,51 @@ namespace savequestion {
 
 namespace {
 
-QString fieldName(DocField field)
+struct Texts
 {
+    Q_DECLARE_TR_FUNCTIONS(SaveQuestion)
+};
+
+// What is said of one field: whole sentences, as languages word each field
+// differently.
+struct FieldTexts
+{
+    const char *cut;         // length, width
+    const char *lostOne;     // the character
+    const char *lostSeveral; // the characters
+};
+
+const FieldTexts &textsOf(DocField field)
+{
+    static const FieldTexts texts[] = {
+        {QT_TRANSLATE_NOOP("SaveQuestion",
+                           "The recipient is %1 characters long; the file keeps the first %2."),
+         QT_TRANSLATE_NOOP("SaveQuestion", "In the recipient, %1 cannot be stored and becomes ?."),
+         QT_TRANSLATE_NOOP("SaveQuestion", "In the recipient, %1 cannot be stored and become ?.")},
+        {QT_TRANSLATE_NOOP("SaveQuestion",
+                           "The fax number is %1 characters long; the file keeps the first %2."),
+         QT_TRANSLATE_NOOP("SaveQuestion", "In the fax number, %1 cannot be stored and becomes ?."),
+         QT_TRANSLATE_NOOP("SaveQuestion", "In the fax number, %1 cannot be stored and become ?.")},
+        {QT_TRANSLATE_NOOP("SaveQuestion",
+                           "The subject is %1 characters long; the file keeps the first %2."),
+         QT_TRANSLATE_NOOP("SaveQuestion", "In the subject, %1 cannot be stored and becomes ?."),
+         QT_TRANSLATE_NOOP("SaveQuestion", "In the subject, %1 cannot be stored and become ?.")},
+        {QT_TRANSLATE_NOOP("SaveQuestion",
+                           "The message is %1 characters long; the file keeps the first %2."),
+         QT_TRANSLATE_NOOP("SaveQuestion", "In the message, %1 cannot be stored and becomes ?."),
+         QT_TRANSLATE_NOOP("SaveQuestion", "In the message, %1 cannot be stored and become ?.")},
+    };
     switch (field) {
     case DocField::To:
-        return QStringLiteral("recipient");
+        return texts[0];
     case DocField::Fax:
-        return QStringLiteral("fax number");
+        return texts[1];
     case DocField::Subject:
-        return QStringLiteral("subject");
+        return texts[2];
     case DocField::Message:
-        return QStringLiteral("message");
+        break;
     }
-    return {};
+    return texts[3];
 }
 
 // "a", "a and b", "a, b and c"; past eight, the rest are counted.
@@ -30,30 +66,31 @@ QString listed(QStringList items)
     if (items.size() > Shown + 1) {
         const qsizetype more = items.size() - Shown;
         items = items.first(Shown);
-        items.append(QStringLiteral("%1 more").arg(more));
+        items.append(Texts::tr("%1 more").arg(more));
     }
     if (items.size() == 1)
         return items.first();
     const QString last = items.takeLast();
-    return items.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return Texts::tr("%1 and %2", "the last of a list")
+        .arg(items.join(Texts::tr(", ", "between the items of a list")), last);
 }
 
 } // namespace
 
 QString describe(const QList<FieldChange> &changes)
 {
-    const QLocale english(QLocale::English);
+    // Counts as English writes them ("1,200"), or as the user's language does.
+    const QLocale numbers = language::translated() ? QLocale() : QLocale(QLocale::English);
     QStringList lines;
     for (const FieldChange &c : changes) {
-        const QString name = fieldName(c.field);
+        const FieldTexts &texts = textsOf(c.field);
         if (c.isCut())
-            lines.append(QStringLiteral("The %1 is %2 characters long; the file keeps the first %3.")
-                             .arg(name, english.toString(c.length), english.toString(c.width)));
+            lines.append(QCoreApplication::translate("SaveQuestion", texts.cut)
+                             .arg(numbers.toString(c.length), numbers.toString(c.width)));
         if (!c.lost.isEmpty())
-            lines.append(QStringLiteral("In the %1, %2 cannot be stored and %3 ?.")
-                             .arg(name, listed(c.lost),
-                                  c.lost.size() == 1 ? QStringLiteral("becomes")
-                                                     : QStringLiteral("become")));
+            lines.append(QCoreApplication::translate(
+                             "SaveQuestion", c.lost.size() == 1 ? texts.lostOne : texts.lostSeveral)
+                             .arg(listed(c.lost)));
     }
     return lines.join(u'\n');
 }
@@ -61,11 +98,11 @@ QString describe(const QList<FieldChange> &changes)
 bool confirm(QWidget *parent, const QList<FieldChange> &changes)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Quillon"),
-                    QStringLiteral("Saving would change this document:\n\n") + describe(changes),
+                    Texts::tr("Saving would change this document:\n\n%1").arg(describe(changes)),
                     QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton *saveAnyway = box.addButton(QStringLiteral("Save anyway"), QMessageBox::AcceptRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton *saveAnyway = box.addButton(Texts::tr("Save anyway"), QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(Texts::tr("Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     box.exec();

@@ -29,7 +29,7 @@ std::optional<SignInPrompt::TokenAnswer> SignInFaces::askBrowser(const Account &
 void SignInFaces::notRemembered(const Account &account)
 {
     plaintext::warning(m_parent, QStringLiteral("Quillon"),
-                       QStringLiteral("The keyring did not take the sign-in for %1, so Quillon "
-                                      "keeps it only until it ends.")
+                       tr("The keyring did not take the sign-in for %1, so Quillon "
+                          "keeps it only until it ends.")
                            .arg(account.host));
 }

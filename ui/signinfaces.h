@@ -2,6 +2,8 @@
 
 #include "account/credentialstore.h"
 
+#include <QCoreApplication>
+
 class QWidget;
 
 // The faces of a sign-in the user sees, over a window: the sign-in window
@@ -9,6 +11,8 @@ class QWidget;
 // sign-in could not be remembered.
 class SignInFaces final : public SignInPrompt
 {
+    Q_DECLARE_TR_FUNCTIONS(SignInFaces)
+
 public:
     explicit SignInFaces(QWidget *parent) : m_parent(parent) {}
 

@@ -62,27 +62,27 @@ void OAuthRedirectHandler::serve(QTcpSocket *socket)
             return;
         socket->readAll();
         if (request.read == oauthwire::Request::Read::Bad)
-            return answer(socket, oauthwire::response(400, QStringLiteral("Bad request.")));
+            return answer(socket, oauthwire::response(400, tr("Bad request.")));
         if (request.path != QStringLiteral("/"))
-            return answer(socket, oauthwire::response(404, QStringLiteral("Not found.")));
+            return answer(socket, oauthwire::response(404, tr("Not found.")));
         const QString state = request.query.value(QStringLiteral("state"));
         if (m_state.isEmpty() || state != m_state || !m_server.isListening())
-            return answer(socket, oauthwire::response(400, QStringLiteral("This is not the sign-in "
-                                                                          "Quillon waits for.")));
+            return answer(
+                socket, oauthwire::response(400, tr("This is not the sign-in Quillon waits for.")));
         const QString error = request.query.value(QStringLiteral("error"));
         const QString code = request.query.value(QStringLiteral("code"));
         if (error.isEmpty() && code.isEmpty())
-            return answer(socket, oauthwire::response(400, QStringLiteral("No sign-in came.")));
+            return answer(socket, oauthwire::response(400, tr("No sign-in came.")));
         // The one good redirect: nothing more is taken.
         close();
         m_state.clear();
         if (!error.isEmpty()) {
-            answer(socket, oauthwire::response(200, QStringLiteral("The sign-in was refused. You "
-                                                                   "can close this page.")));
+            answer(socket, oauthwire::response(
+                               200, tr("The sign-in was refused. You can close this page.")));
             return Q_EMIT refused(error, request.query.value(QStringLiteral("error_description")));
         }
-        answer(socket, oauthwire::response(200, QStringLiteral("Quillon is signed in. You can "
-                                                               "close this page.")));
+        answer(socket,
+               oauthwire::response(200, tr("Quillon is signed in. You can close this page.")));
         Q_EMIT callbackReceived({{QStringLiteral("code"), code}, {QStringLiteral("state"), state}});
     });
 }
@@ -92,9 +92,9 @@ void OAuthRedirectHandler::networkReplyFinished(QNetworkReply *reply)
     reply->deleteLater();
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (reply->error() == QNetworkReply::OperationCanceledError)
-        return Q_EMIT tokenRequestFailed(
-            QString(), QStringLiteral("the sign-in server did not answer within %1 seconds")
-                           .arg(oauthwire::TransferTimeoutMs / 1000));
+        return Q_EMIT tokenRequestFailed(QString(),
+                                         tr("the sign-in server did not answer within %1 seconds")
+                                             .arg(oauthwire::TransferTimeoutMs / 1000));
     if (!status.isValid())
         return Q_EMIT tokenRequestFailed(QString(), reply->errorString());
     const oauthwire::TokenAnswer a = oauthwire::readTokenAnswer(status.toInt(), reply->readAll());

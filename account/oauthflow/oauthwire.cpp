@@ -1,5 +1,6 @@
 #include "account/oauthflow/oauthwire.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -71,8 +72,10 @@ TokenAnswer readTokenAnswer(int httpStatus, QByteArrayView body)
     const QJsonDocument json = QJsonDocument::fromJson(body.toByteArray(), &parsed);
     if (parsed.error != QJsonParseError::NoError || !json.isObject()) {
         a.error = QStringLiteral("invalid_response");
-        a.errorDescription = QStringLiteral("the token endpoint answered %1 without JSON")
-                                 .arg(httpStatus);
+        a.errorDescription =
+            QCoreApplication::translate("OAuthRedirectHandler",
+                                        "the token endpoint answered %1 without JSON")
+                .arg(httpStatus);
         return a;
     }
     const QJsonObject o = json.object();
@@ -91,8 +94,10 @@ TokenAnswer readTokenAnswer(int httpStatus, QByteArrayView body)
         o.value(QStringLiteral("token_type")).toString().compare(QStringLiteral("bearer"),
                                                                   Qt::CaseInsensitive) != 0) {
         a.error = QStringLiteral("invalid_response");
-        a.errorDescription = QStringLiteral("the token endpoint answered %1 without a bearer token")
-                                 .arg(httpStatus);
+        a.errorDescription =
+            QCoreApplication::translate("OAuthRedirectHandler",
+                                        "the token endpoint answered %1 without a bearer token")
+                .arg(httpStatus);
     }
     return a;
 }
