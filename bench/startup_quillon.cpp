@@ -3,6 +3,7 @@
 
 #include "app/instance.h"
 #include "shownprobe.h"
+#include "translations/language.h"
 #include "ui/frmmain.h"
 #include "ui/shell.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     Shell::prepareApplication();
+    language::load();
     const QString folder = QString::fromLocal8Bit(argv[1]);
     Instance instance(folder);
     QString error;

@@ -30,9 +30,10 @@ QVariant AttachmentList::data(const QModelIndex &index, int role) const
     const Entry &e = m_entries[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-        return e.document ? e.name + QStringLiteral(", ") +
-                                documents::pagesAndSize(e.document->pages(), e.document->size)
-                          : e.name + QStringLiteral(", reading\u2026");
+        return e.document
+                   ? tr("%1, %2", "a document's name, pages and size")
+                         .arg(e.name, documents::pagesAndSize(e.document->pages(), e.document->size))
+                   : tr("%1, reading\u2026").arg(e.name);
     case Qt::ToolTipRole:
         return e.document ? e.document->path : QVariant();
     case Qt::DecorationRole:

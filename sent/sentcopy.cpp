@@ -18,7 +18,8 @@ SentCopy::~SentCopy()
 
 QString SentCopy::failure(const QString &what) const
 {
-    return what + QStringLiteral(": ") + lastSystemError();
+    return QCoreApplication::translate("SentFolder", "%1: %2", "what failed: why")
+        .arg(what, lastSystemError());
 }
 
 void SentCopy::begin()

@@ -102,10 +102,13 @@ int fitCaptions(QWidget *area)
             continue;
         const QRect was = control->geometry();
         control->resize(was.width() + grow, was.height());
+        // A label moves the column of boxes it names, so that they stay in
+        // line; a button moves the buttons beside it.
+        const bool wholeColumn = qobject_cast<const QLabel *>(control) != nullptr;
         for (QWidget *other : std::as_const(controls)) {
             const QRect at = other->geometry();
-            if (other != control && at.left() > was.right() && at.top() <= was.bottom() &&
-                at.bottom() >= was.top())
+            if (other != control && at.left() > was.right() &&
+                (wholeColumn || (at.top() <= was.bottom() && at.bottom() >= was.top())))
                 other->move(at.left() + grow, at.top());
         }
     }

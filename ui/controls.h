@@ -27,8 +27,10 @@ QPlainTextEdit *multiLineTextBox(QWidget *parent, const char *name, const Twips 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const Twips &box);
 
 // In a translation a caption may not fit the control drawn for the English
-// one: each label, button and check box of `area` grows to its caption, and
-// what stands to its right on the same row moves along. Returns how many
+// one: each label, button and check box of `area` grows to its caption.
+// What stands to the right of a label moves along, keeping the column of
+// boxes in line; what stands beside a button on its row moves along.
+// Returns how many
 // pixels wider the area must be; in English nothing moves and it is 0.
 [[nodiscard]] int fitCaptions(QWidget *area);
 
