@@ -1,5 +1,7 @@
 #include "ui/copiedtext.h"
 
+#include "mime/quotedprintable.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
@@ -17,17 +19,6 @@ char16_t ideographOf(char16_t radical)
     return plain.size() == 1 && plain.at(0).unicode() >= 0x4E00 ? plain.at(0).unicode() : 0;
 }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 // Rewrites the destinations of one line of a bfchar or bfrange section:
 // the first `sources` <XXXX> codes are glyphs and stay.
 void mendLine(char *line, qsizetype length, int sources)
@@ -38,7 +29,7 @@ void mendLine(char *line, qsizetype length, int sources)
             continue;
         int value = 0;
         for (int k = 1; k <= 4 && value >= 0; ++k) {
-            const int digit = hexValue(line[i + k]);
+            const int digit = mime::hexValue(line[i + k]);
             value = digit < 0 ? -1 : value * 16 + digit;
         }
         if (value < 0 || seen++ < sources)
