@@ -73,8 +73,13 @@ private Q_SLOTS:
             QStringLiteral("/org/freedesktop/Notifications"),
             QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"));
         clicked << 7u << QStringLiteral("default");
+        // Clicked until heard: the service's answer with the id and the bus's
+        // match for the signal both arrive in their own time. A click heard
+        // once is taken, so the ones after it change nothing.
+        QTRY_VERIFY_WITH_TIMEOUT(bus.send(clicked) && show.size() == 1, 20000);
         QVERIFY(bus.send(clicked));
-        QTRY_COMPARE_WITH_TIMEOUT(show.size(), 1, 20000);
+        QTest::qWait(200);
+        QCOMPARE(show.size(), 1);
         QCOMPARE(show[0][0].toString(), QStringLiteral("copy1"));
 
         // No service on the desktop: the status line alone, and no error.
