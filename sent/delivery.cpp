@@ -157,22 +157,22 @@ QString statement(const std::optional<Delivery> &report)
                              "(Message-ID %4)."),
                    values);
     }
-    const QString at =
-        QLocale().toString(report->at, Texts::tr("yyyy-MM-dd HH:mm", "the time of delivery"));
-    if (report->at.isValid() && report->pages > 0)
-        values.prepend(Texts::tr("%1, %2", "a time, then pages").arg(at, pagesPart(report->pages)));
-    else if (report->at.isValid())
-        values.prepend(at);
-    if (!report->at.isValid() && report->pages > 0) {
-        values.prepend(pagesPart(report->pages));
+    const QString pages = report->pages > 0 ? pagesPart(report->pages) : QString();
+    if (report->at.isValid()) {
+        const QString at =
+            QLocale().toString(report->at, Texts::tr("yyyy-MM-dd HH:mm", "the time of delivery"));
+        values.prepend(pages.isEmpty() ? at
+                                       : Texts::tr("%1, %2", "a time, then pages").arg(at, pages));
+        return arg(Texts::tr("Delivered %1, confirmed by the gateway's report of %2 from %3 "
+                             "(Message-ID %4)."),
+                   values);
+    }
+    if (!pages.isEmpty()) {
+        values.prepend(pages);
         return arg(Texts::tr("Delivered, %1, confirmed by the gateway's report of %2 from %3 "
                              "(Message-ID %4)."),
                    values);
     }
-    if (values.size() == 4)
-        return arg(Texts::tr("Delivered %1, confirmed by the gateway's report of %2 from %3 "
-                             "(Message-ID %4)."),
-                   values);
     return arg(Texts::tr("Delivered, confirmed by the gateway's report of %1 from %2 "
                          "(Message-ID %3)."),
                values);
