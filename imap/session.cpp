@@ -50,12 +50,7 @@ bool Session::open(const ServerAddress &server, const Account &account, Query qu
     m_account = account;
     m_query = std::move(query);
     m_mark = mark;
-    m_encrypted = false;
-    m_signedIn = false;
-    m_capabilities.clear();
-    m_reader.clear();
-    m_messages.clear();
-    m_searchAgain = false;
+    m_readUpTo = mark.lastUid;
     if (!m_socket.connectToServer(server.host, server.port,
                                   server.security == ServerAddress::Security::Tls))
         return false;
@@ -77,6 +72,12 @@ void Session::setQuery(Query query)
     }
 }
 
+void Session::hold(quint32 uid)
+{
+    if (!m_held.contains(uid))
+        m_held.append(uid);
+}
+
 void Session::close()
 {
     ++m_run;
@@ -84,11 +85,25 @@ void Session::close()
     m_mechanism.reset();
     m_initialResponse.fill('\0');
     m_initialResponse.clear();
+    // Nothing of this connection outlives it.
+    const bool wasEncrypted = std::exchange(m_encrypted, false);
+    m_signedIn = false;
+    m_capabilities.clear();
+    m_reader.clear();
+    m_pendingTags.clear();
+    m_refusal.reset();
+    m_done = nullptr;
+    m_uidNext = 0;
+    m_searchAgain = false;
+    m_held.clear();
+    m_found.clear();
+    m_batch.clear();
+    m_messages.clear();
     if (!m_open)
         return;
     m_open = false;
     m_waiting = Waiting::Nothing;
-    if (m_encrypted)
+    if (wasEncrypted)
         m_socket.sendData("q0 LOGOUT\r\n");
     m_socket.close();
 }
@@ -154,6 +169,9 @@ void Session::handle(const Response &response)
         for (const Value &v : response.codeData)
             m_capabilities.append(QString::fromLatin1(v.text.toUpper()));
     }
+    // Before the greeting a server has nothing to say but it.
+    if (m_waiting == Waiting::Greeting && response.kind != Response::Kind::Status)
+        return end(tr("the IMAP server answered before it greeted"), true);
     switch (response.kind) {
     case Response::Kind::Continuation:
         if (m_done == &Session::afterSignIn)
@@ -166,13 +184,15 @@ void Session::handle(const Response &response)
         }
         return end(tr("the IMAP server asked for more than Quillon sent"), true);
     case Response::Kind::Tagged:
-        if (response.tag != m_pendingTag && --m_outstanding > 0)
-            return;
-        if (response.tag != m_pendingTag || !m_done)
+        if (!m_done || !m_pendingTags.removeOne(response.tag))
             return end(tr("the IMAP server answered a command Quillon did not send"), true);
-        m_outstanding = 0;
+        if (response.name != "OK" && !m_refusal)
+            m_refusal = response;
+        if (!m_pendingTags.isEmpty())
+            return;
         m_timer.stop();
-        return (this->*std::exchange(m_done, nullptr))(response);
+        return (this->*std::exchange(m_done, nullptr))(m_refusal ? *std::exchange(m_refusal, std::nullopt)
+                                                                 : response);
     case Response::Kind::Status:
         if (response.name == "BYE")
             return end(
@@ -180,11 +200,16 @@ void Session::handle(const Response &response)
                 true);
         if (m_waiting == Waiting::Greeting)
             return afterGreeting(response);
+        if (!m_encrypted)
+            return;
         if (response.code == "UIDVALIDITY" && !response.codeData.isEmpty()) {
             // Another UIDVALIDITY: the UIDs read before name other messages now.
             const quint32 validity = response.codeData[0].number().value_or(0);
-            if (validity != m_mark.uidValidity)
+            if (validity != m_mark.uidValidity) {
                 m_mark = Mark{validity, 0};
+                m_readUpTo = 0;
+                m_held.clear();
+            }
         }
         else if (response.code == "UIDNEXT" && !response.codeData.isEmpty())
             m_uidNext = response.codeData[0].number().value_or(0);
@@ -196,11 +221,15 @@ void Session::handle(const Response &response)
 
 void Session::untagged(const Response &response)
 {
+    // Before TLS only what the server offers is heard: anything else could
+    // be anyone's.
+    if (!m_encrypted && response.name != "CAPABILITY")
+        return;
     if (response.name == "CAPABILITY") {
         m_capabilities.clear();
         for (const Value &v : response.data)
             m_capabilities.append(QString::fromLatin1(v.text.toUpper()));
-    } else if (response.name == "SEARCH") {
+    } else if (response.name == "SEARCH" && m_done == &Session::afterSearch) {
         for (const Value &v : response.data)
             if (const std::optional<quint32> uid = v.number())
                 m_found.append(*uid);
@@ -218,10 +247,20 @@ void Session::untagged(const Response &response)
 
 void Session::command(const QByteArray &text, Handler done)
 {
-    m_pendingTag = 'q' + QByteArray::number(++m_tag);
+    commands({text}, done);
+}
+
+void Session::commands(const QList<QByteArray> &texts, Handler done)
+{
+    QByteArray lines;
+    for (const QByteArray &text : texts) {
+        const QByteArray tag = 'q' + QByteArray::number(++m_tag);
+        m_pendingTags.append(tag);
+        lines += tag + ' ' + text + "\r\n";
+    }
     m_done = done;
-    m_outstanding = 1;
-    m_socket.sendData(m_pendingTag + ' ' + text + "\r\n");
+    m_socket.sendData(lines);
+    lines.fill('\0'); // a LOGIN's password
     wait(Waiting::Command, m_timeouts.reply);
 }
 

@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 
 class SmtpSocket;
 
@@ -69,6 +70,11 @@ class Session : public QObject
 public:
     static constexpr qsizetype MaxTextBytes = 256 * 1024;
     static constexpr qsizetype MaxBatch = 200;
+    // A header holds no more of the fields a report is read by than this.
+    static constexpr qsizetype MaxHeaderBytes = 64 * 1024;
+    // Text parts are fetched for this many messages at a time, so that a
+    // batch never holds more than a few megabytes.
+    static constexpr qsizetype MaxTextsAtOnce = 16;
 
     explicit Session(SmtpSocket &socket, Timeouts timeouts = {});
     ~Session() override;
@@ -82,6 +88,9 @@ public:
                             Mark mark);
     // The next search uses `query`; an idle session searches now.
     void setQuery(Query query);
+    // The mark saved never passes message `uid` in this session: it is to
+    // be read again by the next one (mail that may yet find its fax).
+    void hold(quint32 uid);
     // Logs out and closes; no signal follows.
     void close();
     bool isOpen() const { return m_open; }
@@ -92,7 +101,8 @@ public:
 
 Q_SIGNALS:
     void fetched(const imap::FetchedMessage &message);
-    // Everything found so far has been fetched.
+    // Messages up to `mark` have been read: after each batch, and when
+    // everything found so far has been.
     void caughtUp(imap::Mark mark);
     // The session ended by itself; `retry` when trying again later may
     // help (a dropped connection), not when the server refused the sign-in
@@ -118,6 +128,8 @@ private:
     void handle(const Response &response);
     void untagged(const Response &response);
     void command(const QByteArray &text, Handler done);
+    // Sends commands at once, whose last tagged answer calls `done`.
+    void commands(const QList<QByteArray> &texts, Handler done);
     void wait(Waiting what, std::chrono::milliseconds limit);
     void end(const QString &reason, bool retry);
 
@@ -138,6 +150,7 @@ private:
     void fetchBatch();
     void afterStructure(const Response &response);
     void fetchParts();
+    void markRead();
     void afterParts(const Response &response);
     void rest();
     void afterIdle(const Response &response);
@@ -161,13 +174,18 @@ private:
     std::unique_ptr<SaslMechanism> m_mechanism;
     QByteArray m_initialResponse; // for a server without SASL-IR
     int m_tag = 0;
-    QByteArray m_pendingTag;
+    // What this connection waits for; all of it is cleared with the
+    // connection, so that no answer on one is taken for one on another.
+    QList<QByteArray> m_pendingTags; // sent, not yet answered
+    std::optional<Response> m_refusal; // the first of them answered not OK
     Handler m_done = nullptr;
-    int m_outstanding = 0; // part fetches not yet answered
     quint32 m_uidNext = 0;
     bool m_searchAgain = false;
+    quint32 m_readUpTo = 0; // fetched this session; the mark may stay below
+    QList<quint32> m_held;
     QList<quint32> m_found; // still to fetch
     QList<quint32> m_batch; // being fetched
+    qsizetype m_textsFrom = 0; // the batch's next message whose text parts to fetch
     QList<FetchedMessage> m_messages;
 };
 

@@ -19,6 +19,15 @@ QByteArray sectionOf(QByteArrayView key)
     return close < 0 ? QByteArray() : key.sliced(5, close - 5).toByteArray().toUpper();
 }
 
+// The header fields a report is read by, and at most MaxHeaderBytes of
+// them: a header of megabytes is no gateway's.
+QByteArray headerItem()
+{
+    return "BODY.PEEK[HEADER.FIELDS (FROM DATE MESSAGE-ID IN-REPLY-TO REFERENCES SUBJECT "
+           "AUTHENTICATION-RESULTS CONTENT-TYPE CONTENT-TRANSFER-ENCODING MIME-VERSION)]<0." +
+           QByteArray::number(Session::MaxHeaderBytes) + '>';
+}
+
 } // namespace
 
 void Session::examine()
@@ -42,7 +51,7 @@ void Session::search()
     // Nothing is read that does not come from a gateway.
     if (m_query.senders.isEmpty())
         return rest();
-    command("UID SEARCH " + searchCriteria(m_mark.lastUid, m_query.since, m_query.senders,
+    command("UID SEARCH " + searchCriteria(m_readUpTo, m_query.since, m_query.senders,
                                            m_capabilities.contains(QStringLiteral("WITHIN"))),
             &Session::afterSearch);
 }
@@ -54,15 +63,18 @@ void Session::afterSearch(const Response &response)
                        .arg(QString::fromUtf8(response.text)),
                    true);
     // "n:*" always takes in the newest message, even one already read.
-    const quint32 last = m_mark.lastUid;
+    const quint32 last = m_readUpTo;
     m_found.erase(std::remove_if(m_found.begin(), m_found.end(),
                                  [last](quint32 uid) { return uid <= last; }),
                   m_found.end());
     std::sort(m_found.begin(), m_found.end());
     m_found.erase(std::unique(m_found.begin(), m_found.end()), m_found.end());
     if (m_found.isEmpty()) {
+        const quint64 run = m_run;
         Q_EMIT caughtUp(m_mark);
-        return rest();
+        if (run == m_run)
+            rest();
+        return;
     }
     fetchBatch();
 }
@@ -74,7 +86,7 @@ void Session::fetchBatch()
     m_batch = m_found.mid(0, MaxBatch);
     m_found.remove(0, m_batch.size());
     m_messages.clear();
-    command("UID FETCH " + uidSet(m_batch) + " (UID BODYSTRUCTURE BODY.PEEK[HEADER])",
+    command("UID FETCH " + uidSet(m_batch) + " (UID BODYSTRUCTURE " + headerItem() + ')',
             &Session::afterStructure);
 }
 
@@ -97,7 +109,7 @@ void Session::onFetch(const Response &response)
         message->parts = textParts(*structure);
     for (qsizetype i = 0; i + 1 < items.items.size(); i += 2) {
         const QByteArray section = sectionOf(items.items[i].text);
-        if (section == "HEADER") {
+        if (section.startsWith("HEADER")) {
             message->header = items.items[i + 1].string();
             continue;
         }
@@ -113,16 +125,20 @@ void Session::afterStructure(const Response &response)
         return end(tr("the IMAP server could not fetch a message: %1")
                        .arg(QString::fromUtf8(response.text)),
                    true);
+    std::sort(m_messages.begin(), m_messages.end(),
+              [](const FetchedMessage &a, const FetchedMessage &b) { return a.uid < b.uid; });
+    m_textsFrom = 0;
     fetchParts();
 }
 
+// The text parts of the batch's next few messages: one command a message,
+// all in one write; the last one's answer hands them on and frees them.
 void Session::fetchParts()
 {
-    // One command a message, all in one write; the last one's answer ends
-    // the batch.
-    QByteArray commands;
-    int count = 0;
-    for (const FetchedMessage &message : std::as_const(m_messages)) {
+    QList<QByteArray> texts;
+    const qsizetype to = std::min(m_messages.size(), m_textsFrom + MaxTextsAtOnce);
+    for (qsizetype i = m_textsFrom; i < to; ++i) {
+        const FetchedMessage &message = m_messages[i];
         if (message.parts.isEmpty())
             continue;
         const qsizetype share = MaxTextBytes / message.parts.size();
@@ -130,17 +146,11 @@ void Session::fetchParts()
         for (const TextPart &part : message.parts)
             items += QByteArray(items.isEmpty() ? "" : " ") + "BODY.PEEK[" + part.section +
                      "]<0." + QByteArray::number(share) + '>';
-        m_pendingTag = 'q' + QByteArray::number(++m_tag);
-        commands += m_pendingTag + " UID FETCH " + QByteArray::number(message.uid) + " (" + items +
-                    ")\r\n";
-        ++count;
+        texts.append("UID FETCH " + QByteArray::number(message.uid) + " (" + items + ')');
     }
-    if (count == 0)
+    if (texts.isEmpty())
         return afterParts(Response{Response::Kind::Tagged, {}, "OK", {}, {}, {}, {}, {}});
-    m_done = &Session::afterParts;
-    m_outstanding = count;
-    m_socket.sendData(commands);
-    wait(Waiting::Command, m_timeouts.reply);
+    commands(texts, &Session::afterParts);
 }
 
 void Session::afterParts(const Response &response)
@@ -150,20 +160,35 @@ void Session::afterParts(const Response &response)
                        .arg(QString::fromUtf8(response.text)),
                    true);
     const quint64 run = m_run;
-    std::sort(m_messages.begin(), m_messages.end(),
-              [](const FetchedMessage &a, const FetchedMessage &b) { return a.uid < b.uid; });
-    for (const FetchedMessage &message : std::as_const(m_messages)) {
-        Q_EMIT fetched(message);
+    const qsizetype to = std::min(m_messages.size(), m_textsFrom + MaxTextsAtOnce);
+    for (qsizetype i = m_textsFrom; i < to; ++i) {
+        Q_EMIT fetched(std::exchange(m_messages[i], FetchedMessage{m_messages[i].uid, {}, {}}));
         if (run != m_run)
             return;
     }
-    m_mark.lastUid = std::max(m_mark.lastUid, m_batch.last());
-    m_messages.clear();
+    m_textsFrom = to;
+    if (m_textsFrom < m_messages.size())
+        return fetchParts();
+    markRead();
+    if (run != m_run)
+        return;
     if (!m_found.isEmpty())
         return fetchBatch();
+    rest();
+}
+
+// The batch is read: the mark moves past it, but never past a message held
+// to be read again, and is handed on at once, so that a restart reads no
+// batch twice.
+void Session::markRead()
+{
+    m_readUpTo = std::max(m_readUpTo, m_batch.last());
+    quint32 upTo = m_readUpTo;
+    for (const quint32 uid : std::as_const(m_held))
+        upTo = std::min(upTo, uid - 1);
+    m_mark.lastUid = std::max(m_mark.lastUid, upTo);
+    m_messages.clear();
     Q_EMIT caughtUp(m_mark);
-    if (run == m_run)
-        rest();
 }
 
 void Session::rest()

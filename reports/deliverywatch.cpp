@@ -1,5 +1,6 @@
 #include "reports/deliverywatch.h"
 
+#include "reports/trust.h"
 #include "sent/storedmessage.h"
 #include "store/reportsettings.h"
 
@@ -118,6 +119,7 @@ void DeliveryWatch::open()
     if (!m_account || m_waiting.isEmpty())
         return;
     m_keptIds = m_reports.messageIds();
+    m_trusted = trust::authservIds(m_account->imap.host, wording::iniFiles(m_dataFolder));
     const MailboxMark saved = reportsettings::loadMark(m_dataFolder);
     imap::Mark mark;
     if (saved.server == m_account->imap.hostAndPort())
@@ -132,21 +134,36 @@ void DeliveryWatch::onFetched(const imap::FetchedMessage &message)
     const ReportText text = report::read(kept);
     if (!text.messageId.isEmpty() && m_keptIds.contains(text.messageId))
         return;
-    const qsizetype i = faxmatch::find(text, m_waiting, m_table);
-    if (i < 0)
-        return; // other mail from the gateway: news, invoices
+    qsizetype i = faxmatch::find(text, m_waiting, m_table);
+    if (i < 0) {
+        // A fax sent since the Sent folder was read (by quillon --send)?
+        m_waiting = waitingFaxes();
+        i = faxmatch::find(text, m_waiting, m_table);
+    }
+    if (i < 0) {
+        // Other mail from the gateway (news, invoices), or a report on a
+        // fax not yet in the Sent folder: read again while it is young.
+        if (text.date.isValid() && text.date.secsTo(QDateTime::currentDateTime()) < delivery::WatchSeconds)
+            m_session.hold(message.uid);
+        return;
+    }
     const WaitingFax fax = m_waiting[i];
-    std::optional<Delivery> delivery =
-        report::classify(text, wording::forGateway(m_table, fax.gateway));
+    const Wording words = wording::forGateway(m_table, fax.gateway);
+    std::optional<Delivery> delivery = report::classify(text, words);
     if (!delivery)
         return;
     delivery->copy = fax.copy;
+    // One anyone could have written is kept and shown as such, and changes
+    // nothing: the fax waits on for one that proves itself.
+    delivery->proof = trust::verify(text, fax, words, m_trusted);
     if (const QString error = m_reports.keep(*delivery, kept); !error.isEmpty()) {
         Q_EMIT trouble(tr("A delivery report could not be kept: %1").arg(error));
         return;
     }
     if (!text.messageId.isEmpty())
         m_keptIds.insert(text.messageId);
+    if (!delivery->isVerified())
+        return;
     if (delivery->isFinal())
         m_waiting.removeAt(i);
     Q_EMIT reported(*delivery, fax);

@@ -31,7 +31,9 @@ struct WatchAccount
 // from the user's inbox. It connects only while some fax sent in the last
 // 48 hours has no final report, asks the server only for mail from those
 // faxes' gateways, and keeps each report it matches to a fax in
-// Sent/.Reports. A dropped connection is tried again after growing pauses.
+// Sent/.Reports; only one that proves it is the gateway's (trust.h)
+// decides the fax. A dropped connection is tried again after growing
+// pauses.
 class DeliveryWatch : public QObject
 {
     Q_OBJECT
@@ -51,7 +53,7 @@ public:
     void setRetryPause(std::chrono::milliseconds pause) { m_firstPause = pause; }
 
 Q_SIGNALS:
-    // A report on `fax` came and was kept.
+    // A verified report on `fax` came and was kept.
     void reported(const Delivery &delivery, const WaitingFax &fax);
     // The reports cannot be read until something changes (the sign-in was
     // refused, the server will not encrypt): why, in plain words.
@@ -69,6 +71,7 @@ private:
     SentFolder m_sent;
     ReportFolder m_reports;
     QList<Wording> m_table;
+    QStringList m_trusted; // the receiving servers whose word counts
     imap::Session m_session;
     std::optional<WatchAccount> m_account;
     QList<WaitingFax> m_waiting;

@@ -1,5 +1,7 @@
 #include "reports/faxmatch.h"
 
+#include "reports/domains.h"
+
 #include <QRegularExpression>
 
 namespace faxmatch {
@@ -10,10 +12,11 @@ constexpr int MinDigits = 7;
 constexpr qint64 ClockSlack = 10 * 60;
 
 // A gateway's mail may come from the domain it sits in: "fax.example.net"
-// reports from "example.net".
+// reports from "example.net", but "myfax.co.uk" never from all of "co.uk".
 QString searchDomain(const QString &gateway)
 {
-    return gateway.count(u'.') >= 2 ? gateway.section(u'.', 1) : gateway;
+    const QString base = domains::registrable(gateway);
+    return base.isEmpty() ? gateway : base;
 }
 
 bool fromGateway(const QString &from, const WaitingFax &fax, const QList<Wording> &table)
@@ -21,8 +24,7 @@ bool fromGateway(const QString &from, const WaitingFax &fax, const QList<Wording
     const QString domain = from.section(u'@', 1);
     if (domain.isEmpty())
         return false;
-    const QString base = searchDomain(fax.gateway);
-    if (domain == base || domain.endsWith(u'.' + base))
+    if (domains::within(domain, searchDomain(fax.gateway)))
         return true;
     const Wording words = wording::forGateway(table, fax.gateway);
     return std::any_of(words.senders.cbegin(), words.senders.cend(), [&](const QString &s) {
@@ -36,6 +38,41 @@ bool namesNumber(const QString &text, const QString &fax)
     for (auto it = number.globalMatch(text); it.hasNext();)
         if (sameNumber(it.next().capturedView(), fax))
             return true;
+    return false;
+}
+
+bool isSpace(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// The whole subject as a report quotes it: between quotation marks, or
+// as all that follows a colon on its line ("Subject: Invoice 42", "Re:
+// Invoice 42"), or as a whole line (the report's own subject), never as
+// a word inside other text.
+bool quotesSubject(const QString &words, const QString &subject)
+{
+    static const QString opening = QStringLiteral("\"'\u201C\u201E\u00AB\u300C\u300E\u2018");
+    static const QString closing = QStringLiteral("\"'\u201D\u201C\u00BB\u300D\u300F\u2019");
+    if (subject.isEmpty())
+        return false;
+    for (qsizetype at = words.indexOf(subject, 0, Qt::CaseInsensitive); at >= 0;
+         at = words.indexOf(subject, at + 1, Qt::CaseInsensitive)) {
+        const qsizetype end = at + subject.size();
+        const QChar before = at > 0 ? words[at - 1] : u'\n';
+        const QChar after = end < words.size() ? words[end] : u'\n';
+        const qsizetype open = opening.indexOf(before);
+        if (open >= 0 && after == closing[open])
+            return true;
+        qsizetype b = at, e = end;
+        while (b > 0 && isSpace(words[b - 1]))
+            --b;
+        while (e < words.size() && isSpace(words[e]))
+            ++e;
+        const bool lineEnds = e == words.size() || words[e] == u'\n' || words[e] == u'\r';
+        if (lineEnds && (b == 0 || words[b - 1] == u'\n' || words[b - 1] == u':'))
+            return true;
+    }
     return false;
 }
 
@@ -79,12 +116,16 @@ qsizetype find(const ReportText &report, const QList<WaitingFax> &waiting,
     for (const qsizetype i : std::as_const(candidates))
         if (namesNumber(words, waiting[i].fax))
             return i;
+    // A subject is no number: it counts only when it fits one fax alone.
+    qsizetype quoted = -1;
     for (const qsizetype i : std::as_const(candidates)) {
-        const QString subject = waiting[i].subject.trimmed();
-        if (subject.size() >= 3 && words.contains(subject, Qt::CaseInsensitive))
-            return i;
+        if (!quotesSubject(words, waiting[i].subject.trimmed()))
+            continue;
+        if (quoted >= 0)
+            return -1;
+        quoted = i;
     }
-    return -1;
+    return quoted;
 }
 
 QStringList senders(const QList<WaitingFax> &waiting, const QList<Wording> &table)

@@ -21,10 +21,12 @@ struct WaitingFax
 namespace faxmatch {
 
 // The fax `report` is about, or -1: it must come from the fax's gateway
-// (its domain, a domain it belongs to, or a sender gateways.ini lists)
-// no earlier than 10 minutes before the fax was sent; then it names the
-// fax's Message-ID, else its number (the last 7 or more digits), else
-// quotes its subject. Of several faxes, the oldest.
+// (its domain, the registrable domain it belongs to, or a sender
+// gateways.ini lists) no earlier than 10 minutes before the fax was sent;
+// then it names the fax's Message-ID, else its number (the last 7 or more
+// digits; of several faxes, the oldest), else quotes the whole subject of
+// exactly one of them. Whether the report proves it is the gateway's is
+// trust::verify's question, not this one's.
 qsizetype find(const ReportText &report, const QList<WaitingFax> &waiting,
                const QList<Wording> &table);
 

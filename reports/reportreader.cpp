@@ -1,6 +1,9 @@
 #include "reports/reportreader.h"
 
+#include "reports/htmltext.h"
+
 #include "mime/body.h"
+#include "mime/mailbox.h"
 #include "mime/date.h"
 #include "mime/headerfields.h"
 #include "mime/multipart.h"
@@ -15,47 +18,6 @@ namespace {
 
 constexpr int MaxDepth = 4;
 constexpr int MaxWords = 12;
-
-// The plain text of HTML: tags out, block ends as line breaks, entities
-// read.
-QString htmlText(QString html)
-{
-    static const QRegularExpression hidden(
-        QStringLiteral("<(script|style|head)\\b.*?</\\1\\s*>"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression breaks(
-        QStringLiteral("<(br|/p|/div|/tr|/li|/h\\d|/table)\\b[^>]*>"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
-    static const QRegularExpression entity(QStringLiteral("&(#x?[0-9a-fA-F]{1,6}|[a-zA-Z]{2,6});"));
-    html.remove(hidden).replace(breaks, QStringLiteral("\n")).remove(tags);
-    QString text;
-    qsizetype at = 0;
-    for (auto it = entity.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        text += QStringView(html).sliced(at, m.capturedStart() - at);
-        const QString name = m.captured(1);
-        char32_t c = 0;
-        if (name.startsWith(u'#'))
-            c = name.startsWith(QStringLiteral("#x"), Qt::CaseInsensitive)
-                    ? name.mid(2).toUInt(nullptr, 16)
-                    : name.mid(1).toUInt();
-        else if (name == QStringLiteral("nbsp"))
-            c = ' ';
-        else if (name == QStringLiteral("amp"))
-            c = '&';
-        else if (name == QStringLiteral("lt"))
-            c = '<';
-        else if (name == QStringLiteral("gt"))
-            c = '>';
-        else if (name == QStringLiteral("quot"))
-            c = '"';
-        if (c > 0 && c < 0x110000 && !(c >= 0xD800 && c < 0xE000))
-            text += QString::fromUcs4(&c, 1);
-        at = m.capturedEnd();
-    }
-    return text + html.sliced(at);
-}
 
 // The text parts of a body, plain ones first, else HTML's text.
 void collect(QByteArrayView bytes, const mime::Header &header, int depth, QStringList &plain,
@@ -78,16 +40,6 @@ void collect(QByteArrayView bytes, const mime::Header &header, int depth, QStrin
         plain.append(mime::bodyText(body, header));
     else if (type.startsWith("text/html"))
         html.append(htmlText(mime::bodyText(body, header)));
-}
-
-QString address(const QString &field)
-{
-    static const QRegularExpression angle(QStringLiteral("<([^<>\\s]+@[^<>\\s]+)>"));
-    static const QRegularExpression bare(QStringLiteral("([^<>\\s\"]+@[^<>\\s\"]+)"));
-    QRegularExpressionMatch m = angle.match(field);
-    if (!m.hasMatch())
-        m = bare.match(field);
-    return m.hasMatch() ? m.captured(1).toLower() : QString();
 }
 
 bool any(const QList<QRegularExpression> &expressions, const QString &text)
@@ -201,7 +153,15 @@ ReportText read(QByteArrayView message)
 {
     const mime::Header header = mime::parseHeader(message);
     ReportText report;
-    report.from = address(header.text("from"));
+    // Two From fields: no one sender.
+    qsizetype froms = 0;
+    for (const mime::Field &f : header.fields) {
+        if (f.name == "from")
+            ++froms;
+        else if (f.name == "authentication-results")
+            report.authResults.append(f.value);
+    }
+    report.from = froms == 1 ? mime::senderAddress(header.value("from")) : QString();
     report.date = mime::parseDate(header.text("date"));
     report.messageId = header.text("message-id");
     static const QRegularExpression id(QStringLiteral("<[^<>\\s]+>"));

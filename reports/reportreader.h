@@ -16,7 +16,8 @@
 // and transfer encoding.
 struct ReportText
 {
-    QString from;        // the sender's address, lower case
+    QString from;        // the sender's address, lower case; empty when not one
+    QList<QByteArray> authResults; // Authentication-Results, topmost first
     QDateTime date;
     QString messageId;
     QStringList refersTo; // In-Reply-To and References

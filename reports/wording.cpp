@@ -1,5 +1,6 @@
 #include "reports/wording.h"
 
+#include "reports/domains.h"
 #include "store/configfiles.h"
 
 #include <QFileInfo>
@@ -121,7 +122,8 @@ QList<Wording> load(const QStringList &files, QStringList &problems)
             const QString gateway = group.trimmed().toLower();
             const bool known = std::any_of(table.cbegin(), table.cend(),
                                            [&](const Wording &w) { return w.gateway == gateway; });
-            if (gateway.isEmpty() || known)
+            // [trust] says whose word counts, not how a gateway words.
+            if (gateway.isEmpty() || known || gateway == u"trust")
                 continue;
             ini.beginGroup(group);
             const QString where = path + QStringLiteral(" [") + group + u']';
@@ -130,6 +132,10 @@ QList<Wording> load(const QStringList &files, QStringList &problems)
             for (const QString &s : ini.value(QStringLiteral("senders")).toStringList())
                 if (!s.trimmed().isEmpty())
                     w.senders.append(s.trimmed().toLower());
+            const QString trust = ini.value(QStringLiteral("trust")).toString().trimmed();
+            w.trustSender = trust.compare(u"sender", Qt::CaseInsensitive) == 0;
+            if (!trust.isEmpty() && !w.trustSender)
+                problems.append(QStringLiteral("%1: trust: only \"sender\" is known").arg(where));
             w.delivered = expressions(ini, "delivered", where, problems);
             w.failed = expressions(ini, "failed", where, problems);
             w.queued = expressions(ini, "queued", where, problems);
@@ -146,10 +152,15 @@ Wording forGateway(const QList<Wording> &table, const QString &gateway)
 {
     Wording w = builtIn();
     w.gateway = gateway;
-    for (const Wording &own : table) {
-        if (own.gateway != gateway.toLower())
-            continue;
+    const Wording *best = nullptr;
+    for (const Wording &own : table)
+        if (domains::within(gateway, own.gateway) &&
+            (!best || own.gateway.size() > best->gateway.size()))
+            best = &own;
+    if (best) {
+        const Wording &own = *best;
         w.senders = own.senders;
+        w.trustSender = own.trustSender;
         for (auto [mine, theirs] : {std::pair{&w.delivered, &own.delivered},
                                     {&w.failed, &own.failed}, {&w.queued, &own.queued},
                                     {&w.pages, &own.pages}, {&w.reason, &own.reason}})

@@ -13,6 +13,9 @@ struct Wording
 {
     QString gateway;     // the gateway's domain; empty for the built-in words
     QStringList senders; // addresses or domains its reports come from
+    // gateways.ini's "trust = sender": this gateway does not sign its mail,
+    // and the user accepts that its sender address alone proves a report.
+    bool trustSender = false;
     QList<QRegularExpression> delivered;
     QList<QRegularExpression> failed;
     QList<QRegularExpression> queued;
@@ -32,7 +35,8 @@ const Wording &builtIn();
 QStringList iniFiles(const QString &dataFolder);
 
 // One group a gateway, named by its domain ([fax.example.net]), keys
-// senders (comma-separated addresses or domains) and delivered, failed,
+// senders (comma-separated addresses or domains), trust (= sender, for a
+// gateway known not to sign its mail) and delivered, failed,
 // queued, pages, reason (regular expressions, case-insensitive). A key
 // given replaces the built-in words of that kind for that gateway; the
 // first file naming a gateway decides it. An expression that does not
@@ -40,6 +44,8 @@ QStringList iniFiles(const QString &dataFolder);
 QList<Wording> load(const QStringList &iniFiles, QStringList &problems);
 
 // The words for reports of `gateway`: its own entry over the built-in one.
+// An entry names a gateway's domain, so that [tpc.example] is the entry of
+// 5551234567.tpc.example; the longest domain that fits wins.
 Wording forGateway(const QList<Wording> &table, const QString &gateway);
 
 } // namespace wording

@@ -22,12 +22,17 @@ const char *stateName(Delivery::State state)
     return "queued";
 }
 
+const char *const proofNames[] = {"", "message-id", "dkim", "dmarc", "sender"};
+
 } // namespace
 
 QByteArray Delivery::traceFields() const
 {
     QByteArray fields = mime::asciiField("X-Quillon-Report-For", copy) +
                         mime::asciiField("X-Quillon-Delivery", QString::fromLatin1(stateName(state)));
+    if (isVerified())
+        fields += mime::asciiField("X-Quillon-Verified",
+                                   QString::fromLatin1(proofNames[int(proof)]));
     if (pages > 0)
         fields += mime::asciiField("X-Quillon-Pages", QString::number(pages));
     if (at.isValid())
@@ -53,6 +58,11 @@ std::optional<Delivery> Delivery::fromHeader(QByteArrayView head)
         d.state = State::Failed;
     else if (state != "queued")
         return std::nullopt;
+    // A report kept without this field proved nothing.
+    const QByteArray proof = header.value("x-quillon-verified").trimmed();
+    for (int p = 1; p < int(std::size(proofNames)); ++p)
+        if (proof == proofNames[p])
+            d.proof = Proof(p);
     d.pages = std::max(0, header.text("x-quillon-pages").toInt());
     d.at = QDateTime::fromString(header.text("x-quillon-at"), Qt::ISODate);
     d.reason = header.text("x-quillon-reason");
@@ -111,6 +121,13 @@ QString arg(const QString &text, const QStringList &values)
 
 QString status(const std::optional<Delivery> &report, const QDateTime &sent, const QDateTime &now)
 {
+    if (report && !report->isVerified()) {
+        Delivery claimed = *report;
+        claimed.proof = Delivery::Proof::Sender;
+        return Texts::tr("Unverified report: %1, from %2")
+            .arg(status(claimed, sent, now),
+                 report->sender.isEmpty() ? Texts::tr("an unknown sender") : report->sender);
+    }
     if (report && report->state == Delivery::State::Delivered) {
         const QString at = QLocale().toString(report->at.toLocalTime(),
                                               Texts::tr("HH:mm", "the time of delivery"));

@@ -19,7 +19,20 @@ struct Delivery
         Delivered,
         Failed
     };
+    // How the report proved it is the gateway's: it named the fax's
+    // Message-ID, the receiving server found the gateway's DKIM signature
+    // or DMARC pass, or gateways.ini trusts that gateway's sender. None:
+    // anyone could have written it, so it changes nothing about the fax.
+    enum class Proof
+    {
+        None,
+        MessageId,
+        Dkim,
+        Dmarc,
+        Sender
+    };
     State state = State::Queued;
+    Proof proof = Proof::None;
     int pages = 0;              // 0: the report gave none
     QDateTime at;               // when delivered, as the report says, else its Date
     QString reason;             // why not: "busy"
@@ -29,7 +42,9 @@ struct Delivery
     QDateTime reported;         // the report's Date
     QString messageId;          // the report's Message-ID
 
-    bool isFinal() const { return state != State::Queued; }
+    bool isVerified() const { return proof != Proof::None; }
+    // A verified report that says delivered or failed: the fax's outcome.
+    bool isFinal() const { return isVerified() && state != State::Queued; }
 
     // The trace fields, ending in CR LF; no text from the report can break
     // one or start another.
@@ -42,7 +57,9 @@ namespace delivery {
 
 // What the Sent window's Status column says of a copy sent at `sent`:
 // "Delivered 14:05, 3 pages", "Failed: busy", "Queued by the gateway",
-// "Accepted by the server", or "No report" once `watchFor` has passed.
+// "Accepted by the server", or "No report" once `watchFor` has passed; a
+// report that proved nothing: "Unverified report: Delivered, from
+// someone@example.org".
 QString status(const std::optional<Delivery> &report, const QDateTime &sent, const QDateTime &now);
 
 // How long a fax is watched for its report.

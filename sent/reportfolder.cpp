@@ -57,10 +57,13 @@ QList<Delivery> ReportFolder::all() const
 
 QHash<QString, Delivery> ReportFolder::deliveries() const
 {
+    // A verified outcome over a verified interim receipt over a report
+    // that proved nothing; the later of two alike.
+    const auto rank = [](const Delivery &d) { return d.isFinal() ? 2 : d.isVerified() ? 1 : 0; };
     QHash<QString, Delivery> byCopy;
     for (Delivery &d : all()) {
         const auto known = byCopy.constFind(d.copy);
-        if (known == byCopy.cend() || d.isFinal() || !known->isFinal())
+        if (known == byCopy.cend() || rank(d) >= rank(*known))
             byCopy.insert(d.copy, std::move(d));
     }
     return byCopy;

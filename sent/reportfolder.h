@@ -23,8 +23,9 @@ public:
     // fields, written whole or not at all. Empty, or why not.
     QString keep(const Delivery &delivery, QByteArrayView message) const;
 
-    // Each copy's delivery by its file name: the last final report, else
-    // the last interim one.
+    // Each copy's delivery by its file name: the last verified outcome,
+    // else the last verified interim receipt, else the last report that
+    // proved nothing.
     QHash<QString, Delivery> deliveries() const;
     // The Message-IDs of the reports kept, so that none is kept twice.
     QSet<QString> messageIds() const;

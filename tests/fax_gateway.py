@@ -15,7 +15,12 @@ report shapes sent for it, in order; a number not listed gets
   html           HTML only, the number in the text
   queued         an interim receipt: queued for delivery
   reply          names nothing but the fax's Message-ID (In-Reply-To)
-  unrelated      the gateway's newsletter, which is no report"""
+  unrelated      the gateway's newsletter, which is no report
+  forged         a stranger's "delivered" report: the gateway's From, and an
+                 Authentication-Results of its own making
+Every shape but "reply" and "forged" arrives as the receiving server would
+pass it on: with its Authentication-Results saying the gateway's DKIM
+signature holds, written under the name the tests reach Dovecot by."""
 
 import asyncio
 import email.message
@@ -30,10 +35,15 @@ from aiosmtpd.controller import Controller
 from aiosmtpd.smtp import SMTP
 
 GATEWAY = "reports@fax1.example"
+RECEIVER = "127.0.0.1"
 
 
 def report(shape, number, subject, message_id):
     msg = email.message.EmailMessage(policy=email.policy.SMTP)
+    if shape == "forged":
+        msg["Authentication-Results"] = "mx.evil.test; dkim=pass header.d=fax1.example"
+    elif shape != "reply":
+        msg["Authentication-Results"] = "%s; dkim=pass header.d=fax1.example" % RECEIVER
     msg["From"] = "Fax1 Reports <%s>" % GATEWAY
     msg["To"] = "joe@example.org"
     msg["Date"] = email.utils.formatdate(localtime=True)
@@ -71,6 +81,9 @@ def report(shape, number, subject, message_id):
         msg["Subject"] = "Re: your fax"
         msg["In-Reply-To"] = message_id
         msg.set_content("Delivered.\n")
+    elif shape == "forged":
+        msg["Subject"] = "Successfully sent fax to (+1%s)" % number
+        msg.set_content("Your fax of 9 pages was delivered at 2026-12-08 09:00:00.\n")
     elif shape == "unrelated":
         msg["Subject"] = "Our prices for 2027"
         msg.set_content("Dear customer, from January a page costs 5 cents.\n")

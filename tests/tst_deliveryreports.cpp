@@ -101,6 +101,9 @@ private Q_SLOTS:
         QTest::newRow("queued, then delivered")
             << "555 123 4572" << QStringList{QStringLiteral("queued"), QStringLiteral("delivered")}
             << "Delivered: 555 123 4572, 3 pages." << "Delivered 14:05, 3 pages";
+        QTest::newRow("a stranger's report proves nothing; the gateway's then does")
+            << "555 123 4574" << QStringList{QStringLiteral("forged"), QStringLiteral("delivered")}
+            << "Delivered: 555 123 4574, 3 pages." << "Delivered 14:05, 3 pages";
         QTest::newRow("the gateway's newsletter, then a reply naming the fax")
             << "555 123 4573" << QStringList{QStringLiteral("unrelated"), QStringLiteral("reply")}
             << "Delivered: 555 123 4573." << "Delivered";

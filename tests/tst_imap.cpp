@@ -209,10 +209,10 @@ void tst_Imap::transcript_data()
                QStringLiteral("S: * OK [UIDVALIDITY 7] v|* OK [UIDNEXT 40] n|q3 OK [READ-ONLY] done"),
                QStringLiteral("C: q4 UID SEARCH ALL SINCE 7-Dec-2026 FROM \"fax1.example\""),
                QStringLiteral("S: * SEARCH 30 12|q4 OK"),
-               QStringLiteral("C: q5 UID FETCH 12,30 (UID BODYSTRUCTURE BODY.PEEK[HEADER])"),
+               QStringLiteral("C: q5 UID FETCH 12,30 (UID BODYSTRUCTURE BODY.PEEK[HEADER.FIELDS (FROM DATE MESSAGE-ID IN-REPLY-TO REFERENCES SUBJECT AUTHENTICATION-RESULTS CONTENT-TYPE CONTENT-TRANSFER-ENCODING MIME-VERSION)]<0.65536>)"),
                QStringLiteral("S: * 1 FETCH (UID 12 BODYSTRUCTURE (\"text\" \"plain\" (\"charset\" \"utf-8\") NIL NIL \"7bit\" 9 1) BODY[HEADER] {17}"),
                QStringLiteral("S: Subject: Fax OK\r\n)"),
-               QStringLiteral("S: * 2 FETCH (UID 30 FLAGS (\\Recent) BODYSTRUCTURE (((\"text\" \"plain\" NIL NIL NIL \"quoted-printable\" 5 1)(\"text\" \"html\" NIL NIL NIL \"7bit\" 20 1) \"alternative\")(\"image\" \"tiff\" (\"name\" \"fax.tif\") NIL NIL \"base64\" 90000) \"mixed\") BODY[HEADER] \"Subject: Report\")"),
+               QStringLiteral("S: * 2 FETCH (UID 30 FLAGS (\\Recent) BODYSTRUCTURE (((\"text\" \"plain\" NIL NIL NIL \"quoted-printable\" 5 1)(\"text\" \"html\" NIL NIL NIL \"7bit\" 20 1) \"alternative\")(\"image\" \"tiff\" (\"name\" \"fax.tif\") NIL NIL \"base64\" 90000) \"mixed\") BODY[HEADER.FIELDS (FROM SUBJECT)]<0> \"Subject: Report\")"),
                QStringLiteral("S: q5 OK"),
                QStringLiteral("C: q6 UID FETCH 12 (BODY.PEEK[1]<0.262144>)|q7 UID FETCH 30 (BODY.PEEK[1.1]<0.131072> BODY.PEEK[1.2]<0.131072>)"),
                QStringLiteral("S: * 1 FETCH (UID 12 BODY[1]<0> {9}"),
@@ -326,6 +326,53 @@ void tst_Imap::transcript_data()
                QStringLiteral("C: q0 LOGOUT"),
                QStringLiteral("END: the IMAP server answered a command Quillon did not send, retry"),
            };
+    // The connection drops during IDLE; on the next one, an answer to the
+    // old IDLE before any greeting must not send a search in the clear.
+    QTest::newRow("an answer from the last connection on the next")
+        << QStringLiteral("imap.example:143")
+        << QStringList{
+               QStringLiteral("S: * OK hi"),
+               QStringLiteral("C: q1 CAPABILITY"),
+               QStringLiteral("S: * CAPABILITY IMAP4rev1 STARTTLS|q1 OK"),
+               QStringLiteral("C: q2 STARTTLS"),
+               QStringLiteral("S: q2 OK begin"),
+               QStringLiteral("C: <start TLS>"),
+               QStringLiteral("TLS"),
+               QStringLiteral("C: q3 CAPABILITY"),
+               QStringLiteral("S: * CAPABILITY IMAP4rev1 IDLE SASL-IR AUTH=PLAIN|q3 OK"),
+               QStringLiteral("C: q4 AUTHENTICATE PLAIN AGpvZQBwdw=="),
+               QStringLiteral("S: q4 OK [CAPABILITY IMAP4rev1 IDLE] in"),
+               QStringLiteral("C: q5 EXAMINE INBOX"),
+               QStringLiteral("S: q5 OK"),
+               QStringLiteral("C: q6 UID SEARCH ALL SINCE 7-Dec-2026 FROM \"fax1.example\""),
+               QStringLiteral("S: * SEARCH|q6 OK"),
+               QStringLiteral("MARK: 0 0"),
+               QStringLiteral("C: q7 IDLE"),
+               QStringLiteral("REOPEN"),
+               QStringLiteral("C: q0 LOGOUT"),
+               QStringLiteral("S: q7 OK"),
+               QStringLiteral("END: the IMAP server answered before it greeted, retry"),
+           };
+    QTest::newRow("before TLS only the offer is heard")
+        << QStringLiteral("imap.example:143")
+        << QStringList{
+               QStringLiteral("S: * OK hi"),
+               QStringLiteral("C: q1 CAPABILITY"),
+               QStringLiteral("S: * OK [UIDVALIDITY 3] forged|* SEARCH 99|* CAPABILITY IMAP4rev1 STARTTLS|q1 OK"),
+               QStringLiteral("C: q2 STARTTLS"),
+               QStringLiteral("S: q2 OK begin"),
+               QStringLiteral("C: <start TLS>"),
+               QStringLiteral("TLS"),
+               QStringLiteral("C: q3 CAPABILITY"),
+               QStringLiteral("S: * CAPABILITY IMAP4rev1 SASL-IR AUTH=PLAIN|q3 OK"),
+               QStringLiteral("C: q4 AUTHENTICATE PLAIN AGpvZQBwdw=="),
+               QStringLiteral("S: q4 OK [CAPABILITY IMAP4rev1] in"),
+               QStringLiteral("C: q5 EXAMINE INBOX"),
+               QStringLiteral("S: q5 OK"),
+               QStringLiteral("C: q6 UID SEARCH ALL SINCE 7-Dec-2026 FROM \"fax1.example\""),
+               QStringLiteral("S: * SEARCH|q6 OK"),
+               QStringLiteral("MARK: 0 0"),
+           };
 }
 
 void tst_Imap::transcript()
@@ -364,6 +411,12 @@ void tst_Imap::transcript()
         const QString text = step.section(u':', 1).mid(1);
         if (step == QStringLiteral("TLS")) {
             Q_EMIT socket.encrypted();
+        } else if (step == QStringLiteral("REOPEN")) {
+            QVERIFY(session.open(*address, Account{address->host, address->port, {}},
+                                 imap::Query{QDateTime(QDate(2026, 12, 8), QTime(10, 0)),
+                                             {QStringLiteral("fax1.example")}},
+                                 imap::Mark{}));
+            Q_EMIT socket.connected();
         } else if (step == QStringLiteral("WAIT")) {
             QTRY_VERIFY(!ended.isEmpty());
         } else if (what == QStringLiteral("S")) {

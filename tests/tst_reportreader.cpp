@@ -244,14 +244,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("pages");
         QTest::addColumn<QString>("news");
         QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("verified");
         QTest::newRow("3 pages") << int(Delivery::State::Delivered) << 3
-                                 << "Delivered: 0123 456 789, 3 pages." << "Delivered 14:05, 3 pages";
+                                 << "Delivered: 0123 456 789, 3 pages." << "Delivered 14:05, 3 pages" << true;
         QTest::newRow("1 page") << int(Delivery::State::Delivered) << 1
-                                << "Delivered: 0123 456 789, 1 page." << "Delivered 14:05, 1 page";
+                                << "Delivered: 0123 456 789, 1 page." << "Delivered 14:05, 1 page" << true;
         QTest::newRow("no pages given") << int(Delivery::State::Delivered) << 0
-                                        << "Delivered: 0123 456 789." << "Delivered 14:05";
+                                        << "Delivered: 0123 456 789." << "Delivered 14:05" << true;
         QTest::newRow("failed") << int(Delivery::State::Failed) << 0
-                                << "Not delivered to 0123 456 789: busy" << "Failed: busy";
+                                << "Not delivered to 0123 456 789: busy" << "Failed: busy" << true;
+        QTest::newRow("a report that proved nothing")
+            << int(Delivery::State::Delivered) << 3 << "Delivered: 0123 456 789, 3 pages."
+            << "Unverified report: Delivered 14:05, 3 pages, from mallory@evil.test" << false;
     }
     // The status line's news, the Sent window's Status column.
     void texts()
@@ -260,8 +264,11 @@ private Q_SLOTS:
         QFETCH(int, pages);
         QFETCH(QString, news);
         QFETCH(QString, status);
+        QFETCH(bool, verified);
         Delivery d;
         d.state = Delivery::State(state);
+        d.proof = verified ? Delivery::Proof::Dkim : Delivery::Proof::None;
+        d.sender = QStringLiteral("mallory@evil.test");
         d.pages = pages;
         d.reason = QStringLiteral("busy");
         d.at = QDateTime(QDate(2026, 12, 8), QTime(14, 5, 11));

@@ -290,6 +290,7 @@ void TestSentWindow::deliveryShownAndReported()
     SentFolder folder(path("."));
     Delivery d;
     d.state = Delivery::State::Delivered;
+    d.proof = Delivery::Proof::Dkim;
     d.pages = 2;
     d.at = QDateTime(QDate(2026, 12, 8), QTime(14, 5, 11));
     d.words = {QStringLiteral("Status: delivered"), QStringLiteral("Pages: 2")};
