@@ -78,7 +78,7 @@ QString PrintSpool::take(const QString &file)
     QString target = QDir(m_printed).filePath(name);
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = QDir(m_printed).filePath(
-            QStringLiteral("%1 (%2).%3").arg(info.completeBaseName()).arg(n).arg(info.suffix()));
+            QStringLiteral("%1 (%2).%3").arg(info.completeBaseName(), QString::number(n), info.suffix()));
     // Copied whole before the job goes: a failure leaves it in the spool.
     if (!QFile::copy(file, target)) {
         QFile::remove(target);

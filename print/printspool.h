@@ -5,8 +5,8 @@
 #include <QStringList>
 
 // Where printed jobs reach Quillon: the "Quillon" printer's backend puts
-// each as a PDF into /var/spool/quillon/USER/ (the user's, 0700), under a
-// hidden name while it writes and then under the job's title. The spool
+// each as a PDF into /var/spool/quillon/USER/ (the user's, 0700), named
+// after the job's title once it is whole. The spool
 // watches that folder (and its parent until it appears with the first
 // job), and takes each new file that is not hidden into the data folder's
 // Printed/ (copied then removed: the spool is on another file system),

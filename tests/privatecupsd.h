@@ -11,9 +11,11 @@
 // A cupsd of the test's own: its ServerRoot, spool, logs and socket in a
 // temporary folder, listening on that socket only, CUPS's standard filters,
 // the quillon backend installed root's alone in a root-owned folder as
-// CUPS wants it, and the "Quillon" queue from the PPD. Its backend writes
-// into spool() (SetEnv QUILLON_SPOOL, which only cupsd.conf's owner can
-// set). Needs root, as the packaged backend does.
+// CUPS wants it, and the "Quillon" queue from the PPD, added as the package
+// adds it: under the "authenticated" policy of Debian's cupsd.conf, so that
+// a job is whose CUPS found it to be. Its backend writes into spool()
+// (SetEnv QUILLON_SPOOL, which only cupsd.conf's owner can set). Needs
+// root, as the packaged backend does.
 class PrivateCupsd
 {
 public:
@@ -53,10 +55,17 @@ public:
                   .arg(r));
         write("etc/cupsd.conf",
               QStringLiteral("Listen %1/run/cups.sock\nLogLevel info\nBrowsing Off\n"
-                             "DefaultAuthType None\nWebInterface No\n"
+                             "WebInterface No\n"
                              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                              "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                             "  </Limit>\n</Policy>\n")
+                             "  </Limit>\n</Policy>\n"
+                             "<Policy authenticated>\n"
+                             "  <Limit Create-Job Print-Job Print-URI Validate-Job>\n"
+                             "    AuthType Default\n    Order deny,allow\n  </Limit>\n"
+                             "  <Limit Send-Document Send-URI Cancel-Job Cancel-My-Jobs Close-Job>\n"
+                             "    AuthType Default\n    Require user @OWNER @SYSTEM\n"
+                             "    Order deny,allow\n  </Limit>\n"
+                             "  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n")
                   .arg(r));
         m_cupsd.start(QStringLiteral("/usr/sbin/cupsd"),
                       {QStringLiteral("-f"), QStringLiteral("-c"), r + QStringLiteral("/etc/cupsd.conf"),
@@ -70,18 +79,27 @@ public:
                                    QStringLiteral("-v"), QStringLiteral("quillon:/"), QStringLiteral("-P"), ppd,
                                    QStringLiteral("-D"), QStringLiteral("Fax with Quillon"),
                                    QStringLiteral("-o"), QStringLiteral("printer-is-shared=false"),
+                                   QStringLiteral("-o"), QStringLiteral("printer-op-policy=authenticated"),
                                    QStringLiteral("-o"), QStringLiteral("printer-error-policy=abort-job")});
         return added ? QString() : QStringLiteral("lpadmin failed: ") + m_error;
     }
 
-    // Prints `file` with `title`, as `user` when one is given; false when lp
-    // failed.
-    bool print(const QString &file, const QString &title, const QString &user = {})
+    // Prints `file` with `title` as the account `as` (this one when not
+    // given), naming the user `claimed` when given (lp -U) and passing
+    // `options` (-o); false when lp failed.
+    bool print(const QString &file, const QString &title, const QString &as = {},
+               const QString &claimed = {}, const QStringList &options = {})
     {
         QStringList args{QStringLiteral("-d"), QStringLiteral("Quillon"), QStringLiteral("-t"), title};
-        if (!user.isEmpty())
-            args << QStringLiteral("-U") << user;
-        return run(QStringLiteral("lp"), args << file);
+        if (!claimed.isEmpty())
+            args << QStringLiteral("-U") << claimed;
+        for (const QString &option : options)
+            args << QStringLiteral("-o") << option;
+        args << file;
+        if (as.isEmpty())
+            return run(QStringLiteral("lp"), args);
+        return run(QStringLiteral("runuser"),
+                   QStringList{QStringLiteral("-u"), as, QStringLiteral("--"), QStringLiteral("lp")} + args);
     }
 
     QString socket() const { return m_dir.filePath(QStringLiteral("run/cups.sock")); }

@@ -12,8 +12,9 @@
 // Printing to the "Quillon" printer of a real cupsd, with CUPS's own
 // filters: a PDF, a text file and a PostScript file each reach the running
 // window's strip as a PDF; a job printed while Quillon is closed waits for
-// its next start; another user's job goes to that user; a title that
-// names a path is only a name.
+// its next start; another user's job goes to that user, whatever user
+// name it claims, and a raw job nowhere; a title that names a path is
+// only a name.
 class TestPrinter : public ShellFixture
 {
     Q_OBJECT
@@ -73,11 +74,23 @@ void TestPrinter::printedFromAnyProgram()
         QVERIFY(fileBytes(QDir(PrintSpool::printedFolder(m_dir->path())).filePath(name))
                     .startsWith("%PDF-"));
 
-    // Another user's job is that user's, not this window's.
-    QVERIFY(m_cupsd.print(path("letter.txt"), QStringLiteral("Theirs"), QStringLiteral("daemon")));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_cupsd.spool() + QStringLiteral("/daemon/Theirs.pdf")),
+    // Another user's job is that user's, not this window's, whatever name
+    // it claims; a raw job is no one's.
+    QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0755) == 0);
+    QVERIFY(m_cupsd.print(path("letter.txt"), QStringLiteral("Theirs"), QStringLiteral("nobody")));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_cupsd.spool() + QStringLiteral("/nobody/Theirs.pdf")),
                              30000);
-    QCOMPARE(shown(window(), "lblStatus"), QStringLiteral("3 documents, 4 pages"));
+    // CUPS refuses the claim, or the job is the claimant's.
+    m_cupsd.print(path("letter.txt"), QStringLiteral("Claimed"), QStringLiteral("nobody"),
+                  QStringLiteral("root"));
+    m_cupsd.print(path("letter.txt"), QStringLiteral("Raw"), QStringLiteral("nobody"), {},
+                  {QStringLiteral("raw")});
+    QVERIFY(m_cupsd.print(path("letter.txt"), QStringLiteral("Last")));
+    QTRY_COMPARE_WITH_TIMEOUT(shown(window(), "lblStatus"), QStringLiteral("4 documents, 5 pages"),
+                              30000);
+    QVERIFY(!QFile::exists(PrintSpool::printedFolder(m_dir->path()) + QStringLiteral("/Claimed.pdf")));
+    QVERIFY(!QFile::exists(m_cupsd.spool() + QStringLiteral("/nobody/Raw.pdf")));
+    QTRY_VERIFY_WITH_TIMEOUT(m_cupsd.log().contains(QStringLiteral("raw jobs are not taken")), 30000);
 }
 
 void TestPrinter::jobWaitsForTheNextStart()

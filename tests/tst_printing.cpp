@@ -27,6 +27,7 @@ private Q_SLOTS:
     void jobNamedAfterItsTitle();
     void jobsItCancels_data();
     void jobsItCancels();
+    void cancelledJobLeavesNothing();
     void jobForAnotherUser();
     void spoolHandsJobsToTheWindow();
 
@@ -36,12 +37,19 @@ private:
         int exitCode = -1;
         QByteArray err;
     };
-    // The backend with `arguments` after its name, `in` on standard input.
-    Ran backend(const QStringList &arguments, const QByteArray &in = {})
+    // The backend with `arguments` after its name, `in` on standard input,
+    // as CUPS runs it for a job it authenticated as `authUid` (this user's
+    // when not given; none for root, whom CUPS knows by its certificate).
+    Ran backend(const QStringList &arguments, const QByteArray &in = {},
+                const QStringList &environment = {})
     {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QUILLON_SPOOL"), m_spool);
+        if (::getuid() != 0)
+            env.insert(QStringLiteral("AUTH_UID"), QString::number(::getuid()));
+        for (const QString &variable : environment)
+            env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(CUPS_BACKEND), arguments);
         process.write(in);
@@ -91,6 +99,8 @@ void TestPrinting::jobNamedAfterItsTitle_data()
     QTest::newRow("hidden") << " .profile" << "profile.pdf";
     QTest::newRow("nothing left") << "//" << "Print job 42.pdf";
     QTest::newRow("beyond ASCII") << "Angebot f\u00fcr M\u00fcller" << "Angebot f\u00fcr M\u00fcller.pdf";
+    QTest::newRow("invisible characters that turn a name around")
+        << "invoice\u202Efdp.exe\u200B\uFEFF" << "invoicefdp.exe.pdf";
 }
 
 // As CUPS runs it: the PDF on standard input, then the same title again
@@ -119,14 +129,27 @@ void TestPrinting::jobNamedAfterItsTitle()
 void TestPrinting::jobsItCancels_data()
 {
     QTest::addColumn<QString>("user");
-    QTest::addColumn<QString>("prepare"); // "", "link", "big"
+    QTest::addColumn<QString>("prepare"); // "", "link", "big", "text", "full"
+    QTest::addColumn<QStringList>("environment");
     QTest::addColumn<QByteArray>("said");
-    QTest::newRow("an unknown user") << "no-such-user-q" << ""
+    const QStringList none;
+    QTest::newRow("an unknown user") << "no-such-user-q" << "" << none
                                      << QByteArray("ERROR: the job's user no-such-user-q is not "
                                                    "an account here\n");
-    QTest::newRow("the user's folder is a link") << "" << "link"
+    QTest::newRow("the user's folder is a link") << "" << "link" << none
                                                  << QByteArray("is not a folder of that user's alone\n");
-    QTest::newRow("over 100 MB") << "" << "big" << QByteArray("ERROR: the job is larger than 100 MB\n");
+    QTest::newRow("over 100 MB") << "" << "big" << none << QByteArray("ERROR: the job is larger than 100 MB\n");
+    QTest::newRow("a system account") << "daemon" << "" << QStringList{QStringLiteral("AUTH_UID=1")}
+                                      << QByteArray("ERROR: jobs of the system account daemon are not taken\n");
+    QTest::newRow("a name another user printed under")
+        << "" << "" << QStringList{QStringLiteral("AUTH_UID=65534")}
+        << QByteArray("but was printed by another user\n");
+    QTest::newRow("a user CUPS did not authenticate")
+        << "nobody" << "" << none << QByteArray("-o printer-op-policy=authenticated\n");
+    QTest::newRow("a raw job") << "" << "" << QStringList{QStringLiteral("CONTENT_TYPE=application/vnd.cups-raw")}
+                               << QByteArray("ERROR: raw jobs are not taken: print without -o raw\n");
+    QTest::newRow("not a PDF") << "" << "text" << none << QByteArray("ERROR: the job is not a PDF\n");
+    QTest::newRow("too many jobs waiting") << "" << "full" << none << QByteArray("Quillon\n");
 }
 
 // A job it cannot take cancels that job (5), not the queue, and leaves
@@ -135,9 +158,12 @@ void TestPrinting::jobsItCancels()
 {
     QFETCH(QString, user);
     QFETCH(QString, prepare);
+    QFETCH(QStringList, environment);
     QFETCH(QByteArray, said);
     if (user.isEmpty())
         user = me();
+    if (user != me() && ::getuid() != 0)
+        QSKIP("only root can act as another user");
     const QString elsewhere = path("elsewhere");
     QVERIFY(QDir().mkpath(elsewhere));
     if (prepare == u"link")
@@ -146,15 +172,49 @@ void TestPrinting::jobsItCancels()
     if (prepare == u"big") {
         file = path("big.pdf");
         QFile big(file);
-        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(101LL * 1024 * 1024));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.write("%PDF-") == 5 &&
+                big.resize(101LL * 1024 * 1024));
+    } else if (prepare == u"text") {
+        file = path("letter.txt");
+        writeBytes(file, "Dear Jane,\n");
+    }
+    QStringList waiting;
+    if (prepare == u"full") {
+        QVERIFY(QDir().mkpath(QDir(m_spool).filePath(user)));
+        QVERIFY(::chmod(QFile::encodeName(QDir(m_spool).filePath(user)).constData(), 0700) == 0);
+        for (int i = 0; i < 100; ++i) {
+            waiting.append(QStringLiteral("Job %1.pdf").arg(i, 3, 10, QLatin1Char('0')));
+            writeBytes(QDir(m_spool).filePath(user + u'/' + waiting.last()), m_pdf);
+        }
     }
     const Ran run = backend({QStringLiteral("7"), user, QStringLiteral("Letter"),
-                             QStringLiteral("1"), QString(), file});
+                             QStringLiteral("1"), QString(), file}, {}, environment);
     QCOMPARE(run.exitCode, 5);
     QVERIFY2(run.err.endsWith(said), run.err.constData());
     QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden), QStringList());
     if (prepare != u"link")
-        QCOMPARE(jobs(user), QStringList());
+        QCOMPARE(jobs(user), waiting);
+}
+
+// A job cancelled while it is written (CUPS sends SIGTERM) leaves nothing:
+// the file has no name until it is whole.
+void TestPrinting::cancelledJobLeavesNothing()
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QUILLON_SPOOL"), m_spool);
+    env.insert(QStringLiteral("AUTH_UID"), QString::number(::getuid()));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(CUPS_BACKEND),
+                  {QStringLiteral("9"), me(), QStringLiteral("Half"), QStringLiteral("1"), QString()});
+    QVERIFY(process.waitForStarted());
+    process.write(m_pdf.left(m_pdf.size() / 2));
+    QVERIFY(process.waitForBytesWritten());
+    QTRY_VERIFY(QFileInfo::exists(QDir(m_spool).filePath(me())));
+    QTest::qWait(200); // the first half is in the unnamed file by now
+    process.terminate();
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(jobs(me()), QStringList());
 }
 
 // The job's user, not the one CUPS runs as: the folder and the file are
@@ -163,15 +223,15 @@ void TestPrinting::jobForAnotherUser()
 {
     if (::getuid() != 0)
         QSKIP("only root can act as another user");
-    const passwd *daemon = ::getpwnam("daemon");
-    QVERIFY(daemon);
-    const uid_t uid = daemon->pw_uid;
+    const passwd *nobody = ::getpwnam("nobody");
+    QVERIFY(nobody);
+    const uid_t uid = nobody->pw_uid;
     QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0755) == 0);
-    const Ran run = backend({QStringLiteral("8"), QStringLiteral("daemon"),
+    const Ran run = backend({QStringLiteral("8"), QStringLiteral("nobody"),
                              QStringLiteral("Order"), QStringLiteral("1"), QString()},
-                            m_pdf);
+                            m_pdf, {QStringLiteral("AUTH_UID=%1").arg(uid)});
     QCOMPARE(run.exitCode, 0);
-    const QFileInfo folder(QDir(m_spool).filePath(QStringLiteral("daemon")));
+    const QFileInfo folder(QDir(m_spool).filePath(QStringLiteral("nobody")));
     QCOMPARE(folder.ownerId(), uid);
     QCOMPARE(QFileInfo(folder.filePath() + QStringLiteral("/Order.pdf")).ownerId(), uid);
 }
@@ -196,6 +256,12 @@ void TestPrinting::spoolHandsJobsToTheWindow()
     writeBytes(QDir(mine).filePath(QStringLiteral("Later.pdf")), m_pdf);
     QTRY_COMPARE(shown(window, "lblStatus"), QStringLiteral("2 documents, 2 pages"));
     QCOMPARE(QDir(printed).entryList(QDir::Files).size(), 2);
+    // A second job of a title with placeholders in it, beside the first.
+    writeBytes(QDir(mine).filePath(QStringLiteral("x%1 (%2).pdf")), m_pdf);
+    QTRY_COMPARE(shown(window, "lblStatus"), QStringLiteral("3 documents, 3 pages"));
+    writeBytes(QDir(mine).filePath(QStringLiteral("x%1 (%2).pdf")), m_pdf);
+    QTRY_COMPARE(shown(window, "lblStatus"), QStringLiteral("4 documents, 4 pages"));
+    QVERIFY(QFile::exists(QDir(printed).filePath(QStringLiteral("x%1 (%2) (2).pdf"))));
 
     click(window, "btnNew");
     QTRY_COMPARE(QDir(printed).entryList(QDir::Files), QStringList());

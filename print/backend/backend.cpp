@@ -9,6 +9,12 @@
 //   quillon                                  lists the device, for lpinfo
 //   quillon JOB USER TITLE COPIES OPTIONS [FILE]
 //
+// The job's user is whom CUPS authenticated (the queue's policy is
+// "authenticated": a local client by its socket's peer credentials), told
+// by AUTH_UID; the user name alone, which any client can claim, is not
+// believed. Jobs of system accounts, raw jobs and anything not a PDF are
+// refused, and a user's folder holds at most MaxWaiting jobs.
+//
 // Only the administrator can point it elsewhere, for a test's own cupsd:
 // QUILLON_SPOOL in cupsd.conf's SetEnv.
 
@@ -19,9 +25,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <dirent.h>
 #include <grp.h>
 #include <pwd.h>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,6 +41,11 @@ constexpr int BackendFailed = 1;
 constexpr int BackendCancel = 5;
 
 constexpr long long MaxJob = 100LL * 1024 * 1024;
+// Jobs waiting for the user's Quillon: more are refused, so that no one
+// fills the disk by printing while Quillon is closed.
+constexpr int MaxWaiting = 100;
+// System accounts: no one faxes as a daemon.
+constexpr uid_t FirstSystemUid = 1, LastSystemUid = 999;
 
 int cancel(const std::string &why)
 {
@@ -75,22 +88,88 @@ int userFolder(int spool, const passwd &user, std::string &error)
     return fd;
 }
 
+// Why a job cannot be `user`'s, or empty: CUPS names the uid it
+// authenticated in AUTH_UID (none for root, whom it knows by a certificate
+// of its own); a name without it could be anyone's claim.
+std::string notTheOwner(const passwd &user)
+{
+    const std::string name = user.pw_name;
+    if (user.pw_uid >= FirstSystemUid && user.pw_uid <= LastSystemUid)
+        return "jobs of the system account " + name + " are not taken";
+    const char *authUid = std::getenv("AUTH_UID");
+    if (authUid && *authUid)
+        return std::to_string(user.pw_uid) == authUid
+                   ? std::string()
+                   : "the job names " + name + " but was printed by another user";
+    if (user.pw_uid != 0)
+        return "CUPS did not authenticate the job's user: add the queue with "
+               "-o printer-op-policy=authenticated";
+    return {};
+}
+
+// A job CUPS passes untouched by its filters (-o raw), or whose type is
+// no PDF, is not one the PPD asked for.
+std::string notAPdf(int in, std::string &head)
+{
+    for (const char *variable : {"CONTENT_TYPE", "FINAL_CONTENT_TYPE"}) {
+        const char *type = std::getenv(variable);
+        if (type && std::strcmp(type, "application/vnd.cups-raw") == 0)
+            return "raw jobs are not taken: print without -o raw";
+    }
+    char start[5];
+    ssize_t got = 0;
+    while (got < 5) {
+        const ssize_t n = ::read(in, start + got, size_t(5 - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    head.assign(start, size_t(got));
+    return head == "%PDF-" ? std::string() : "the job is not a PDF";
+}
+
+// Jobs waiting in the user's folder: its files, hidden ones aside.
+int waiting(int folder)
+{
+    const int fd = ::dup(folder);
+    DIR *dir = fd < 0 ? nullptr : ::fdopendir(fd);
+    if (!dir) {
+        if (fd >= 0)
+            ::close(fd);
+        return MaxWaiting; // cannot tell: take nothing
+    }
+    int count = 0;
+    while (const dirent *entry = ::readdir(dir))
+        if (entry->d_name[0] != '.')
+            ++count;
+    ::closedir(dir);
+    return count;
+}
+
 // Becomes the user, for good: what is written is the user's own.
 bool becomeUser(const passwd &user)
 {
     if (::getuid() != 0)
         return ::getuid() == user.pw_uid;
-    // For good: once another user, root cannot be had back.
+    // For good: once another user, root cannot be had back. Its own
+    // /proc/self/fd again, to name the unnamed file it writes.
     return ::setgroups(0, nullptr) == 0 && ::setgid(user.pw_gid) == 0 &&
-           ::setuid(user.pw_uid) == 0 && (user.pw_uid == 0 || ::setuid(0) != 0);
+           ::setuid(user.pw_uid) == 0 && (user.pw_uid == 0 || ::setuid(0) != 0) &&
+           ::prctl(PR_SET_DUMPABLE, 1) == 0;
 }
 
 // Copies `in` into the new file `out`, at most MaxJob bytes; false, with
 // `error` set, otherwise.
-bool copyJob(int in, int out, std::string &error)
+bool copyJob(int in, const std::string &head, int out, std::string &error)
 {
     char buffer[64 * 1024];
     long long total = 0;
+    if (::write(out, head.data(), head.size()) != ssize_t(head.size())) {
+        error = reason("cannot write the job");
+        return false;
+    }
     for (;;) {
         const ssize_t n = ::read(in, buffer, sizeof buffer);
         if (n == 0)
@@ -141,6 +220,8 @@ int main(int argc, char *argv[])
     if (!found)
         return cancel("the job's user " + std::string(argv[2]) + " is not an account here");
     const passwd user = *found;
+    if (const std::string why = notTheOwner(user); !why.empty())
+        return cancel(why);
 
     int in = STDIN_FILENO;
     if (argc == 7) {
@@ -148,6 +229,9 @@ int main(int argc, char *argv[])
         if (in < 0)
             return cancel(reason("cannot read the job"));
     }
+    std::string head;
+    if (const std::string why = notAPdf(in, head); !why.empty())
+        return cancel(why);
     const char *root = std::getenv("QUILLON_SPOOL");
     const std::string spoolPath = root && *root ? root : "/var/spool/quillon";
     const int spool = ::open(spoolPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -159,25 +243,24 @@ int main(int argc, char *argv[])
         return cancel(error);
     if (!becomeUser(user))
         return cancel("cannot act as " + std::string(user.pw_name));
+    if (waiting(folder) >= MaxWaiting)
+        return cancel("already " + std::to_string(MaxWaiting) + " jobs wait for " +
+                      user.pw_name + "'s Quillon");
 
     std::fprintf(stderr, "STATE: +connecting-to-device\n");
-    const std::string hidden = ".job-" + jobname::clean(job) + ".part";
-    ::unlinkat(folder, hidden.c_str(), 0);
-    const int out = ::openat(folder, hidden.c_str(),
-                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    // A file without a name until it is whole: a job cancelled or killed
+    // on the way leaves nothing.
+    const int out = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (out < 0)
         return cancel(reason("cannot write in the spool folder"));
-    const bool copied = copyJob(in, out, error);
-    ::close(out);
-    if (!copied) {
-        ::unlinkat(folder, hidden.c_str(), 0);
+    if (!copyJob(in, head, out, error))
         return cancel(error);
-    }
     // Under its own name, never over another file: the first free one.
+    const std::string unnamed = "/proc/self/fd/" + std::to_string(out);
     const std::string base = jobname::fromTitle(argv[3], job);
     for (int n = 1; n < 1000; ++n) {
         const std::string name = jobname::numbered(base, n);
-        if (::renameat2(folder, hidden.c_str(), folder, name.c_str(), RENAME_NOREPLACE) == 0) {
+        if (::linkat(AT_FDCWD, unnamed.c_str(), folder, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
             std::fprintf(stderr, "STATE: -connecting-to-device\nINFO: Handed to Quillon as %s\n",
                          name.c_str());
             return BackendOk;
@@ -186,6 +269,5 @@ int main(int argc, char *argv[])
             break;
     }
     error = reason("cannot name the job");
-    ::unlinkat(folder, hidden.c_str(), 0);
     return cancel(error);
 }

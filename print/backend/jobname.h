@@ -6,8 +6,9 @@
 // manager and the fax's strip show ("Invoice 2027.pdf").
 namespace jobname {
 
-// The text without "/", control characters and leading dots, at most 200
-// bytes (never cutting a UTF-8 character).
+// The text without "/", control characters, leading dots and the invisible
+// characters that make a name read as another ("invoice\u202Efdp.exe"), at
+// most 200 bytes (never cutting a UTF-8 character).
 std::string clean(const std::string &text);
 
 // The title cleaned, with ".pdf" added where it does not end so; "Print job
