@@ -20,12 +20,26 @@ public Q_SLOTS:
                 const QString &body, const QStringList &actions, const QVariantMap &, int)
     {
         shown.append(app + u'|' + summary + u'|' + body + u'|' + actions.join(u','));
-        return 7;
+        return next++;
     }
 
 public:
     QStringList shown;
+    uint next = 7;
 };
+
+QDBusMessage signal(const char *name, uint id)
+{
+    QDBusMessage m = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                                                QStringLiteral("org.freedesktop.Notifications"),
+                                                QLatin1StringView(name));
+    m << id;
+    if (QByteArrayView(name) == "ActionInvoked")
+        m << QStringLiteral("default");
+    else
+        m << 2u; // dismissed by the user
+    return m;
+}
 
 struct Status : StatusLine
 {
@@ -82,12 +96,39 @@ private Q_SLOTS:
         QCOMPARE(show.size(), 1);
         QCOMPARE(show[0][0].toString(), QStringLiteral("copy1"));
 
-        // No service on the desktop: the status line alone, and no error.
+        // A notification closed, or one shown before the service started
+        // anew (whose id it gives to others now), opens nothing. The click
+        // on a notification shown since, heard, says the bus has passed
+        // on all that was sent before it.
+        news.tell(QStringLiteral("Delivered: 1."), QStringLiteral("copy8"));
+        news.tell(QStringLiteral("Delivered: 2."), QStringLiteral("copy9"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_service.shown.size(), 3, 20000);
+        QVERIFY(bus.send(signal("NotificationClosed", 8)));
+        QTRY_VERIFY_WITH_TIMEOUT(bus.send(signal("ActionInvoked", 9)) && show.size() == 2, 20000);
+        QVERIFY(bus.send(signal("ActionInvoked", 8)));
+        news.tell(QStringLiteral("Delivered: 3."), QStringLiteral("copy10"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_service.shown.size(), 4, 20000);
         QVERIFY(bus.unregisterService(QStringLiteral("org.freedesktop.Notifications")));
+        QDBusConnection restarted =
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("restarted"));
+        QVERIFY(restarted.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &m_service,
+                                         QDBusConnection::ExportAllSlots));
+        QVERIFY(restarted.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        news.tell(QStringLiteral("Delivered: 4."), QStringLiteral("copy11"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_service.shown.size(), 5, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(restarted.send(signal("ActionInvoked", 11)) && show.size() == 3, 20000);
+        QVERIFY(restarted.send(signal("ActionInvoked", 10)));
+        QTest::qWait(200);
+        QCOMPARE(show.size(), 3);
+        QCOMPARE(show[1][0].toString(), QStringLiteral("copy9"));
+        QCOMPARE(show[2][0].toString(), QStringLiteral("copy11"));
+
+        // No service on the desktop: the status line alone, and no error.
+        QVERIFY(restarted.unregisterService(QStringLiteral("org.freedesktop.Notifications")));
         news.tell(QStringLiteral("Not delivered to 0123 456 789: busy"), QStringLiteral("copy2"));
         QCOMPARE(status.text, QStringLiteral("Not delivered to 0123 456 789: busy"));
         QTest::qWait(200);
-        QCOMPARE(m_service.shown.size(), 1);
+        QCOMPARE(m_service.shown.size(), 5);
     }
 };
 

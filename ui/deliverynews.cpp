@@ -35,7 +35,9 @@ void DeliveryNews::notify(const QString &news, const QString &copy)
         return;
     if (!m_listening) {
         m_listening = bus.connect(Service, Path, Service, QStringLiteral("ActionInvoked"), this,
-                                  SLOT(onAction(uint, QString)));
+                                  SLOT(onAction(uint, QString))) &&
+                      bus.connect(Service, Path, Service, QStringLiteral("NotificationClosed"),
+                                  this, SLOT(onClosed(uint, uint)));
     }
     QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Service,
                                                        QStringLiteral("Notify"));
@@ -48,14 +50,31 @@ void DeliveryNews::notify(const QString &news, const QString &copy)
             [this, copy](QDBusPendingCallWatcher *done) {
                 const QDBusPendingReply<uint> reply = *done;
                 if (reply.isValid())
-                    m_shown.insert(reply.value(), copy);
+                    m_shown.insert(reply.value(), {copy, reply.reply().service()});
                 done->deleteLater();
             });
 }
 
+// Ids are the service's own: after it started anew, another one gives the
+// same numbers to other programs' notifications. So an id counts only
+// from the service that gave it.
+std::optional<QString> DeliveryNews::takeShown(uint id)
+{
+    const auto shown = m_shown.constFind(id);
+    if (shown == m_shown.cend() || !calledFromDBus() || message().service() != shown->service)
+        return std::nullopt;
+    const QString copy = shown->copy;
+    m_shown.erase(shown);
+    return copy;
+}
+
+void DeliveryNews::onClosed(uint id, uint)
+{
+    (void)takeShown(id);
+}
+
 void DeliveryNews::onAction(uint id, const QString &)
 {
-    const QString copy = m_shown.take(id);
-    if (!copy.isEmpty())
-        Q_EMIT showCopy(copy);
+    if (const std::optional<QString> copy = takeShown(id))
+        Q_EMIT showCopy(*copy);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QDBusContext>
 #include <QHash>
 #include <QObject>
+
+#include <optional>
 
 class QWidget;
 class StatusLine;
@@ -11,7 +14,7 @@ class StatusLine;
 // (org.freedesktop.Notifications), whose click shows that fax in the Sent
 // window. The notification is asked for without waiting; a desktop with
 // no notification service simply shows none.
-class DeliveryNews : public QObject
+class DeliveryNews : public QObject, protected QDBusContext
 {
     Q_OBJECT
 public:
@@ -25,12 +28,23 @@ Q_SIGNALS:
 
 private Q_SLOTS:
     void onAction(uint id, const QString &action);
+    void onClosed(uint id, uint reason);
 
 private:
     void notify(const QString &news, const QString &copy);
+    // The fax of notification `id` when the service that showed it says
+    // so, and forgets it.
+    std::optional<QString> takeShown(uint id);
+
+    struct Shown
+    {
+        QString copy;
+        QString service; // the unique bus name of the service that showed it
+    };
 
     QWidget &m_window;
     StatusLine &m_statusLine;
-    QHash<uint, QString> m_shown; // the notifications' ids, and their faxes
+    // The notifications shown and not yet closed, by id.
+    QHash<uint, Shown> m_shown;
     bool m_listening = false;
 };
