@@ -9,8 +9,9 @@
 
 namespace {
 
-// A message no fax would hold, and no file read for one may pass.
-constexpr qint64 MaxMessageFile = 16 * 1024 * 1024;
+// A message no fax would hold, and no file read for one may pass; the
+// running Quillon takes as much handed over.
+constexpr qint64 MaxMessageFile = NewFax::MaxMessageBytes;
 
 // The window and the message hold line breaks as CR LF.
 QString withCrLf(QString text)
@@ -112,7 +113,7 @@ CommandLine readCommandLine(const QStringList &arguments)
             return line;
         }
         if (bytes.size() > MaxMessageFile) {
-            line.error = Texts::tr("%1 is too long for a message.").arg(*path);
+            line.error = Texts::tr("%1 is too long for a message, which holds at most 1 MB.").arg(*path);
             return line;
         }
         fax.message = QString::fromUtf8(bytes);

@@ -14,7 +14,10 @@
 // hold is refused before anything is reserved for it.
 namespace handover {
 
-inline constexpr qsizetype MaxBytes = 1024 * 1024;
+// The longest message, as QDataStream writes it (UTF-16) with every line
+// break grown to CR LF, beside a megabyte of names and fields: whatever a
+// command line may give is taken.
+inline constexpr qsizetype MaxBytes = 4 * NewFax::MaxMessageBytes + 1024 * 1024;
 inline constexpr qsizetype MaxFiles = 1000;
 
 QByteArray encode(const NewFax &fax);

@@ -262,6 +262,10 @@ void TestStartup::handOverIsBounded_data()
     QTest::newRow("4 GiB claimed") << number(1) + number(0xfffffff0) + QByteArray(64, 'a') << false;
     QTest::newRow("2^32 names claimed") << number(0xfffffffe) + number(2) + QByteArray("\0a") << false;
     QTest::newRow("1,001 names") << handover::encode(QStringList(1001, QStringLiteral("/x"))) << false;
+    NewFax longest;
+    longest.message = QStringLiteral("\r\n").repeated(NewFax::MaxMessageBytes);
+    longest.files = QStringList{QStringLiteral("/a.pdf"), QStringLiteral("/b\u00e9.pdf")};
+    QTest::newRow("the longest message a command line gives") << handover::encode(longest) << true;
     QTest::newRow("odd length") << number(1) + number(3) + QByteArray("abc") << false;
 }
 

@@ -12,6 +12,10 @@
 // has.
 struct NewFax
 {
+    // The longest message a command line gives, in bytes of UTF-8: more
+    // than any fax holds, and what a running Quillon takes handed over.
+    static constexpr qsizetype MaxMessageBytes = 1024 * 1024;
+
     std::optional<QString> to;
     std::optional<QString> fax;
     std::optional<QString> subject;
