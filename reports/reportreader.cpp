@@ -67,19 +67,21 @@ QString reasonOf(const QString &text, const Wording &words)
         const char *pattern;
         const char *reason;
     } known[] = {
-        {"busy|besetzt|occupée?|ocupad[oa]|話中|使用中", QT_TRANSLATE_NOOP("Delivery", "busy")},
+        {"busy|besetzt|occupée?|ocupad[oa]|話し?中|使用中|ビジー", QT_TRANSLATE_NOOP("Delivery", "busy")},
         {"no\\s+answer|not\\s+answer|keine\\s+Antwort|pas\\s+de\\s+réponse|sin\\s+respuesta|"
-         "応答(なし|がありません)",
+         "応答(なし|無し|がありません|しません|がない)|無応答",
          QT_TRANSLATE_NOOP("Delivery", "no answer")},
         {"not\\s+a\\s+fax|no\\s+fax\\s+(machine|tone)|voice|kein\\s+Faxgerät|pas\\s+un\\s+fax|"
-         "no\\s+es\\s+un\\s+fax|FAX(機)?ではありません",
+         "no\\s+es\\s+un\\s+fax|(FAX|ファクス|ファックス)(機)?(では|じゃ)(ありません|ない)|音声応答",
          QT_TRANSLATE_NOOP("Delivery", "not a fax machine")},
         {"(wrong|invalid|unknown)\\s+(fax\\s+)?number|(falsche|ungültige)\\s+(Fax)?nummer|"
-         "numéro\\s+(invalide|incorrect|erroné)|número\\s+(incorrecto|inválido)|番号(が)?(誤|無効)",
+         "numéro\\s+(invalide|incorrect|erroné)|número\\s+(incorrecto|inválido)|"
+         "番号[がは]?(誤|間違|無効|不正|存在しません|現在使われておりません)",
          QT_TRANSLATE_NOOP("Delivery", "wrong number")},
         {"(document|file|attachment)\\s+(was\\s+)?(refused|rejected|could\\s+not\\s+be\\s+"
          "converted|not\\s+supported)|unsupported\\s+(file|document|format)|Dokument\\s+"
-         "(abgelehnt|nicht\\s+unterstützt)|document\\s+refusé|documento\\s+rechazado",
+         "(abgelehnt|nicht\\s+unterstützt)|document\\s+refusé|documento\\s+rechazado|"
+         "(ファイル|文書|添付)(形式)?[がは]?(変換できません|対応していません|サポートされていません)",
          QT_TRANSLATE_NOOP("Delivery", "document refused")},
     };
     for (const auto &k : known) {

@@ -41,7 +41,12 @@ Wording makeBuiltIn()
                              "délivrée?)|échec|échoué|non\\s+(remise?|transmise?|délivrée?)")),
         words(QStringLiteral("no\\s+se\\s+(pudo|ha\\s+podido)\\s+(entregar|enviar|transmitir)|"
                              "fallid[oa]|fall[óo]|error\\s+de\\s+(envío|transmisión)")),
-        phrase(QStringLiteral("送信(に)?失敗|送信できませんでした|配信(に)?失敗|エラー")),
+        // Japanese: the particles and politeness between the words vary,
+        // and a result is often a line of its own ("送信結果：NG").
+        phrase(QStringLiteral("(送信|配信|送達|通信)[はがにを]?(失敗|できませんでした|できません|"
+                              "不能|エラー)|失敗しました|不達|未送信|"
+                              "(送信)?結果\\s*[:：]?\\s*(NG|失敗|エラー|不可)|"
+                              "エラー(?!\\s*[:：]?\\s*(なし|無し|0))")),
     };
     w.delivered = {
         words(QStringLiteral("delivered|successfully\\s+(sent|transmitted|delivered)|"
@@ -51,7 +56,9 @@ Wording makeBuiltIn()
                              "remise?|délivrée?")),
         words(QStringLiteral("entregad[oa]|enviad[oa]\\s+(correctamente|con\\s+éxito)|"
                              "exitos[oa]")),
-        phrase(QStringLiteral("送信(が)?完了|送信しました|送信成功|正常に送信|配信(が)?完了")),
+        phrase(QStringLiteral("(送信|配信|送達)[はがを]?(正常に)?(完了|終了|成功)|送信しました|"
+                              "正常に(送信|終了|完了|送達)|"
+                              "(送信)?結果\\s*[:：]?\\s*(OK|成功|正常)")),
     };
     w.queued = {
         words(QStringLiteral("queued|in\\s+(the\\s+)?queue|will\\s+be\\s+(sent|retried|delivered)|"
@@ -59,13 +66,13 @@ Wording makeBuiltIn()
         words(QStringLiteral("Warteschlange|wird\\s+(gesendet|übertragen|wiederholt)")),
         words(QStringLiteral("en\\s+file\\s+d'attente|en\\s+attente|sera\\s+(envoyée?|transmise?)")),
         words(QStringLiteral("en\\s+cola|pendiente")),
-        phrase(QStringLiteral("送信待ち|送信予約|キュー")),
+        phrase(QStringLiteral("送信待ち|送信予約|キュー|再送(予定|待ち|します)|送信中|受付(完了|しました)")),
     };
     w.pages = {
         words(QStringLiteral("(\\d+)\\s+(?:of\\s+\\d+\\s+)?(?:pages?|Seiten?|pages?|páginas?)")),
         words(QStringLiteral("(?:pages(?:\\s+sent)?|Seiten(?:zahl)?|páginas|nombre\\s+de\\s+pages)"
                              "\\s*:\\s*(\\d+)")),
-        phrase(QStringLiteral("(\\d+)\\s*(?:ページ|枚)|ページ数\\s*[:：]\\s*(\\d+)")),
+        phrase(QStringLiteral("(\\d+)\\s*(?:ページ|枚|頁)|(?:ページ数|枚数)\\s*[:：]\\s*(\\d+)")),
     };
     w.reason = {
         words(QStringLiteral("(?:reason|cause|error|Grund|Ursache|Fehler|raison|motif|motivo|"

@@ -53,6 +53,22 @@ private Q_SLOTS:
             << QByteArray("FAX送信が完了しました。送信枚数 4枚") << "delivered 4 pages";
         QTest::newRow("Japanese failure") << "FAX送信結果"
             << QByteArray("送信できませんでした（話中）") << "failed: busy";
+        // Japanese as gateways and fax machines word it: particles and
+        // politeness between the words, a result line of its own.
+        QTest::newRow("Japanese: sent normally, with particles") << "ファクス送信のお知らせ"
+            << QByteArray("ファクスの送信は正常に完了いたしました。枚数：2") << "delivered 2 pages";
+        QTest::newRow("Japanese: a result line OK") << "FAX送信結果通知"
+            << QByteArray("宛先：0312345678\n送信結果：OK\nページ数：3") << "delivered 3 pages";
+        QTest::newRow("Japanese: a result line NG, busy") << "FAX送信結果通知"
+            << QByteArray("送信結果：NG\n理由：話し中") << "failed: busy";
+        QTest::newRow("Japanese: no answer") << "送信エラー"
+            << QByteArray("相手先が応答しませんでした。送信に失敗しました。") << "failed: no answer";
+        QTest::newRow("Japanese: a number not in use") << "ファクス不達のお知らせ"
+            << QByteArray("この番号は現在使われておりません。") << "failed: wrong number";
+        QTest::newRow("Japanese: no error is no failure") << "FAX送信結果"
+            << QByteArray("送信結果：成功\nエラー：なし") << "delivered";
+        QTest::newRow("Japanese: waiting to be sent again") << "FAX受付"
+            << QByteArray("話中のため再送待ちです。") << "queued";
         QTest::newRow("no page sent is a failure") << "Fax report"
             << QByteArray("0 of 3 pages sent.") << "failed";
         QTest::newRow("failure wording wins") << "Fax delivered?"
