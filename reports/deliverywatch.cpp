@@ -167,8 +167,10 @@ void DeliveryWatch::onFetched(const imap::FetchedMessage &message)
     if (delivery->isFinal())
         m_waiting.removeAt(i);
     Q_EMIT reported(*delivery, fax);
+    // The last one this watch knew of: another Quillon (a script) may have
+    // sent one since.
     if (m_waiting.isEmpty())
-        stop();
+        check();
 }
 
 void DeliveryWatch::onEnded(const QString &reason, bool retry)

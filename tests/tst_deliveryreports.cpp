@@ -189,6 +189,34 @@ private Q_SLOTS:
         QVERIFY(!plain.log().contains(QStringLiteral("IDLE")));
     }
 
+    // A fax sent from a script (another Outbox on the same data folder)
+    // while the window watches: its report finds it in the Sent folder.
+    void faxSentBesideTheWindow()
+    {
+        m_gateway = std::make_unique<Gateway>();
+        QVERIFY(m_gateway->start(m_dovecot, {}, 1.0));
+        auto window = sender(imaps());
+        QSignalSpy delivered(window->outbox.get(), &Outbox::delivered);
+        const QString gateway = QStringLiteral("127.0.0.1:%1").arg(m_gateway->port);
+        QCOMPARE(window->send(gateway, QStringLiteral("Jane"), QStringLiteral("555 222 0001"),
+                              QStringLiteral("From the window"), QStringLiteral("Hi")),
+                 QStringLiteral("Sent OK."));
+        RealSender script(m_issuers, {}, nullptr, window->folder.path());
+        QCOMPARE(script.send(gateway, QStringLiteral("Jane"), QStringLiteral("555 222 0002"),
+                             QStringLiteral("From a script"), QStringLiteral("Hi")),
+                 QStringLiteral("Sent OK."));
+        QVERIFY2(delivered.wait(20000), qPrintable(m_dovecot.log().right(1500)));
+        SentFolder folder(window->folder.path());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            SentModel(folder)
+                .data(SentModel(folder).index(SentModel(folder).row(script.outbox->lastCopy()),
+                                              SentModel::Status),
+                      Qt::DisplayRole)
+                .toString()
+                .startsWith(QStringLiteral("Delivered")),
+            20000);
+    }
+
     // The server drops the connection while the watch waits: it connects
     // again and still catches the report.
     void droppedConnection()
