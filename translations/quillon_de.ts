@@ -145,8 +145,8 @@
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>%1 is too long for a message.</source>
-        <translation>%1 ist zu lang für eine Nachricht.</translation>
+        <source>%1 is too long for a message, which holds at most 1 MB.</source>
+        <translation>%1 ist zu lang für eine Nachricht, die höchstens 1 MB fasst.</translation>
     </message>
 </context>
 <context>
@@ -299,6 +299,10 @@
     <message>
         <source>Delivered, confirmed by the gateway&apos;s report of %1 from %2 (Message-ID %3).</source>
         <translation>Zugestellt, bestätigt durch den Bericht des Gateways vom %1 von %2 (Message-ID %3).</translation>
+    </message>
+    <message>
+        <source>Unverified report: %1, from %2</source>
+        <translation>Nicht bestätigter Bericht: %1, von %2</translation>
     </message>
 </context>
 <context>
@@ -1406,6 +1410,10 @@ Ihre Dokumente und Einstellungen werden in %2 aufbewahrt</translation>
     <message>
         <source>the IMAP server refused the sign-in: %1</source>
         <translation>der IMAP-Server hat die Anmeldung abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>the IMAP server answered before it greeted</source>
+        <translation>der IMAP-Server hat vor seiner Begrüßung geantwortet</translation>
     </message>
 </context>
 </TS>

@@ -145,8 +145,8 @@
         <translation>Impossible de lire %1 : %2</translation>
     </message>
     <message>
-        <source>%1 is too long for a message.</source>
-        <translation>%1 est trop long pour un message.</translation>
+        <source>%1 is too long for a message, which holds at most 1 MB.</source>
+        <translation>%1 est trop long pour un message, qui contient au plus 1 Mo.</translation>
     </message>
 </context>
 <context>
@@ -299,6 +299,10 @@
     <message>
         <source>Delivered, confirmed by the gateway&apos;s report of %1 from %2 (Message-ID %3).</source>
         <translation>Remis, confirmé par le rapport de la passerelle du %1 de %2 (Message-ID %3).</translation>
+    </message>
+    <message>
+        <source>Unverified report: %1, from %2</source>
+        <translation>Rapport non vérifié : %1, de %2</translation>
     </message>
 </context>
 <context>
@@ -1406,6 +1410,10 @@ Vos documents et paramètres sont conservés dans %2</translation>
     <message>
         <source>the IMAP server refused the sign-in: %1</source>
         <translation>le serveur IMAP a refusé la connexion : %1</translation>
+    </message>
+    <message>
+        <source>the IMAP server answered before it greeted</source>
+        <translation>le serveur IMAP a répondu avant de saluer</translation>
     </message>
 </context>
 </TS>

@@ -143,8 +143,8 @@
         <translation>%1 を読み取れません: %2</translation>
     </message>
     <message>
-        <source>%1 is too long for a message.</source>
-        <translation>%1 はメッセージとして長すぎます。</translation>
+        <source>%1 is too long for a message, which holds at most 1 MB.</source>
+        <translation>%1 はメッセージには長すぎます。メッセージは最大 1 MB です。</translation>
     </message>
 </context>
 <context>
@@ -296,6 +296,10 @@
     <message>
         <source>Delivered, confirmed by the gateway&apos;s report of %1 from %2 (Message-ID %3).</source>
         <translation>配信済み (%2 からの %1 付けのゲートウェイのレポートで確認。Message-ID %3)。</translation>
+    </message>
+    <message>
+        <source>Unverified report: %1, from %2</source>
+        <translation>未確認の報告: %1、差出人 %2</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1405,10 @@ SMTP サーバーと電子メール FAX ゲートウェイを通じて FAX と�
     <message>
         <source>the IMAP server refused the sign-in: %1</source>
         <translation>IMAP サーバーがサインインを拒否しました: %1</translation>
+    </message>
+    <message>
+        <source>the IMAP server answered before it greeted</source>
+        <translation>IMAP サーバーが挨拶の前に応答しました</translation>
     </message>
 </context>
 </TS>
