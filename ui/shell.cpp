@@ -61,16 +61,6 @@ void Shell::prepareApplication()
     // own and keep buffers like it in the heap, half a megabyte held for as
     // long as Quillon runs; at a fixed threshold they go back at once.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-    // The window icon, in the sizes window systems ask for: PNG pictures
-    // read as PNG, so that neither an SVG renderer nor the search through
-    // the image plugins is needed at start.
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64}) {
-        QImageReader png(QStringLiteral(":/icons/%1.png").arg(size), "png");
-        png.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(png.read()));
-    }
-    QApplication::setWindowIcon(icon);
     // The layouts were drawn for a small 8-point face.
     QFont font = QApplication::font();
     font.setPointSizeF(8);
@@ -109,19 +99,48 @@ QString Shell::start()
 
 void Shell::showMain()
 {
-    m_main->show();
-    // Documents printed to the "Quillon" printer, those waiting first.
+    // Nothing but the window before the user sees it: the rest starts
+    // when it is first painted, or soon, on a platform that paints late.
     if (!m_spool) {
-        m_spool = new PrintSpool(m_folder, PrintSpool::userFolder(), this);
-        connect(m_spool, &PrintSpool::printed, m_main.get(), &frmMain::printed);
-        connect(m_spool, &PrintSpool::failed, m_main.get(), &frmMain::setStatus);
-        m_spool->start();
-        // Faxes sent in an earlier run may still wait for their reports;
-        // looked at once the window is up, so that start-up stays quick.
-        QTimer::singleShot(std::chrono::seconds(2), m_main.get(), &frmMain::watchReports);
+        m_main->installEventFilter(this);
+        QTimer::singleShot(std::chrono::milliseconds(500), this, &Shell::startBackground);
     }
+    m_main->show();
     for (const NewFax &fax : std::exchange(m_pending, {}))
         open(fax);
+}
+
+bool Shell::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_main.get() && event->type() == QEvent::Paint)
+        QTimer::singleShot(0, this, &Shell::startBackground);
+    return QObject::eventFilter(watched, event);
+}
+
+void Shell::startBackground()
+{
+    if (m_spool || m_ended)
+        return;
+    m_main->removeEventFilter(this);
+    // The window icon, in the sizes window systems ask for: PNG pictures
+    // read as PNG, so that no SVG renderer is needed. Reading any picture
+    // looks through every image plugin installed first, which the first
+    // paint need not wait for: the window system takes the icon a moment
+    // later.
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64}) {
+        QImageReader png(QStringLiteral(":/icons/%1.png").arg(size), "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(png.read()));
+    }
+    QApplication::setWindowIcon(icon);
+    // Documents printed to the "Quillon" printer, those waiting first.
+    m_spool = new PrintSpool(m_folder, PrintSpool::userFolder(), this);
+    connect(m_spool, &PrintSpool::printed, m_main.get(), &frmMain::printed);
+    connect(m_spool, &PrintSpool::failed, m_main.get(), &frmMain::setStatus);
+    m_spool->start();
+    // Faxes sent in an earlier run may still wait for their reports.
+    QTimer::singleShot(std::chrono::seconds(2), m_main.get(), &frmMain::watchReports);
 }
 
 void Shell::open(const NewFax &fax)

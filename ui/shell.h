@@ -50,15 +50,21 @@ Q_SIGNALS:
     // Every file is closed; the program should stop now.
     void ended();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void end();
     void showMain();
+    // What the window needs once it is up: the printer's spool, the
+    // report watch.
+    void startBackground();
 
     QString m_folder;
     DataFiles m_files;
     std::unique_ptr<frmMain> m_main;
     QPointer<frmAgreement> m_agreement;
     QList<NewFax> m_pending;
-    PrintSpool *m_spool = nullptr; // made when the main window first shows
+    PrintSpool *m_spool = nullptr; // made once the main window is first painted
     bool m_ended = false;
 };

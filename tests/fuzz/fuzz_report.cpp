@@ -1,11 +1,14 @@
 // Any message read as a gateway's report: decoded from any charset and
-// transfer encoding, classified, matched to faxes and kept. Nothing in it
+// transfer encoding, classified, matched to faxes, verified and kept. A
+// report proves nothing unless it names the fax's Message-ID or carries an
+// Authentication-Results field. Nothing in it
 // can forge the trace fields that link a kept report to its fax, and what
 // is kept reads back.
 
 #include "fuzzinput.h"
 #include "reports/faxmatch.h"
 #include "reports/reportreader.h"
+#include "reports/trust.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -20,6 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
          QStringLiteral("Order"), QStringLiteral("fax1.example"), {}}};
     const qsizetype fax = faxmatch::find(text, waiting, {});
     FUZZ_CHECK(fax >= -1 && fax < waiting.size());
+    FUZZ_CHECK(text.from.isEmpty() || text.from.count(u'@') >= 1);
+    const Delivery::Proof proof =
+        trust::verify(text, waiting[0], wording::forGateway({}, waiting[0].gateway),
+                      {QStringLiteral("imap.example.org"), QString(), QStringLiteral("mx.google.com")});
+    FUZZ_CHECK(proof == Delivery::Proof::None || !text.authResults.isEmpty() ||
+               message.contains("m0@example.org"));
 
     // Kept as the watch keeps it: the header and a text part of the input.
     const qsizetype split = std::min<qsizetype>(message.size(), setup * 4);

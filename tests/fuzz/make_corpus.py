@@ -17,6 +17,8 @@ def write(target, seeds):
 
 # fuzz_session: a setup byte, then operations (see fuzz_session.cpp).
 CONNECTED, ENCRYPTED, ANSWER = b"\x04", b"\x05", b"\x07"
+# fuzz_imap: the session opened again, as the watch reconnects.
+REOPEN = b"\x1e"
 
 
 def arrive(text):
@@ -28,7 +30,8 @@ def arrive(text):
 
 
 def session(setup, *steps):
-    return bytes([setup]) + b"".join(s if s in (CONNECTED, ENCRYPTED, ANSWER) else arrive(s) for s in steps)
+    return bytes([setup]) + b"".join(s if s in (CONNECTED, ENCRYPTED, ANSWER, REOPEN) else arrive(s)
+                                     for s in steps)
 
 
 ok = b"250 ok\r\n"
@@ -220,6 +223,11 @@ write(
                 b"+ \r\n", b"q4 NO [AUTHENTICATIONFAILED] no\r\n"),
         session(12, CONNECTED, ENCRYPTED, b"* OK [CAPABILITY IMAP4rev1 AUTH=XOAUTH2] hi\r\n", ANSWER,
                 b"+ eyJzdGF0dXMiOiI0MDEifQ==\r\n", b"q1 NO bad token\r\n"),
+        # Dropped during IDLE, then an answer to the old IDLE before any
+        # greeting on the new connection.
+        session(1, CONNECTED, b"* OK hi\r\n", b"* CAPABILITY IMAP4rev1 STARTTLS\r\nq1 OK\r\n",
+                b"q2 OK begin\r\n", ENCRYPTED, b"* CAPABILITY IMAP4rev1 IDLE SASL-IR AUTH=PLAIN\r\nq3 OK\r\n",
+                b"q4 OK in\r\n", b"q5 OK\r\n* SEARCH\r\nq6 OK\r\n", REOPEN, CONNECTED, b"q7 OK\r\n"),
     ],
 )
 
@@ -234,5 +242,16 @@ write(
         b"Status: Failed\r\nReason: Busy\r\n--b\r\nContent-Type: text/html\r\n\r\n<p>x&amp;y&#x41;</p>\r\n--b--\r\n",
         b"\x02From: r@fax1.example\r\nContent-Type: text/plain; charset=iso-2022-jp\r\n"
         b"Content-Transfer-Encoding: base64\r\n\r\nGyRCQXc/LjQwTjsbKEI=\r\n",
+        # Forged senders, and a stranger's Authentication-Results beside the
+        # receiving server's.
+        b"\x10From: \"<reports@fax1.example>\" <mallory@evil.test>\r\nSubject: Delivered 5551234567\r\n\r\nok\r\n",
+        b"\x10From: =?utf-8?q?=3Creports=40fax1.example=3E?= <mallory@evil.test>\r\n\r\ndelivered\r\n",
+        b"\x10Authentication-Results: mx.evil.test; dkim=pass header.d=fax1.example\r\n"
+        b"Authentication-Results: imap.example.org; dkim=pass (ok) header.d=fax1.example;\r\n"
+        b" dmarc=pass header.from=fax1.example\r\nAuthentication-Results: spf=pass smtp.mailfrom=x;"
+        b"dkim=pass header.d=fax1.example;fax1.example\r\nFrom: Fax (x) <reports@fax1.example>\r\n"
+        b"In-Reply-To: <m0@example.org>\r\n\r\nDelivered\r\n",
+        b"\x01From: r@fax1.example\r\nContent-Type: text/html\r\n\r\n" + b"<script></scrip>" * 64
+        + b"<!-- x --><head>&#x1F600;&#99999999;&bogus;<p>",
     ],
 )
