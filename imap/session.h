@@ -71,7 +71,7 @@ public:
     static constexpr qsizetype MaxTextBytes = 256 * 1024;
     static constexpr qsizetype MaxBatch = 200;
     // A header holds no more of the fields a report is read by than this.
-    static constexpr qsizetype MaxHeaderBytes = 64 * 1024;
+    static constexpr qsizetype MaxHeaderBytes = 32 * 1024;
     // Text parts are fetched for this many messages at a time, so that a
     // batch never holds more than a few megabytes.
     static constexpr qsizetype MaxTextsAtOnce = 16;
