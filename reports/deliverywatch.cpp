@@ -137,7 +137,8 @@ void DeliveryWatch::onFetched(const imap::FetchedMessage &message)
     qsizetype i = faxmatch::find(text, m_waiting, m_table);
     if (i < 0) {
         // A fax sent since the Sent folder was read (by quillon --send)?
-        m_waiting = waitingFaxes();
+        // Its gateway is searched for from now on too.
+        check();
         i = faxmatch::find(text, m_waiting, m_table);
     }
     if (i < 0) {
