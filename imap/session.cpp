@@ -183,7 +183,7 @@ void Session::handle(const Response &response)
             return;
         }
         return end(tr("the IMAP server asked for more than Quillon sent"), true);
-    case Response::Kind::Tagged:
+    case Response::Kind::Tagged: {
         if (!m_done || !m_pendingTags.removeOne(response.tag))
             return end(tr("the IMAP server answered a command Quillon did not send"), true);
         if (response.name != "OK" && !m_refusal)
@@ -191,8 +191,11 @@ void Session::handle(const Response &response)
         if (!m_pendingTags.isEmpty())
             return;
         m_timer.stop();
-        return (this->*std::exchange(m_done, nullptr))(m_refusal ? *std::exchange(m_refusal, std::nullopt)
-                                                                 : response);
+        // Of commands sent together, the first refusal is the answer.
+        const Response answer = m_refusal.value_or(response);
+        m_refusal.reset();
+        return (this->*std::exchange(m_done, nullptr))(answer);
+    }
     case Response::Kind::Status:
         if (response.name == "BYE")
             return end(

@@ -14,8 +14,8 @@ struct AuthResults
 {
     struct Result
     {
-        QByteArray method; // lower case: "dkim"
-        QByteArray result; // lower case: "pass"
+        QByteArray method;                                   // lower case: "dkim"
+        QByteArray result;                                   // lower case: "pass"
         QList<std::pair<QByteArray, QByteArray>> properties; // name lower case
     };
     QByteArray authservId; // lower case; empty for Microsoft 365's form

@@ -144,7 +144,8 @@ void DeliveryWatch::onFetched(const imap::FetchedMessage &message)
     if (i < 0) {
         // Other mail from the gateway (news, invoices), or a report on a
         // fax not yet in the Sent folder: read again while it is young.
-        if (text.date.isValid() && text.date.secsTo(QDateTime::currentDateTime()) < delivery::WatchSeconds)
+        const QDateTime now = QDateTime::currentDateTime();
+        if (text.date.isValid() && text.date.secsTo(now) < delivery::WatchSeconds)
             m_session.hold(message.uid);
         return;
     }

@@ -25,7 +25,8 @@ struct PublicSuffixList
             void *library = ::dlopen("libpsl.so.5", RTLD_NOW | RTLD_LOCAL);
             if (!library)
                 return psl;
-            const auto latest = reinterpret_cast<decltype(&psl_latest)>(::dlsym(library, "psl_latest"));
+            const auto latest =
+                reinterpret_cast<decltype(&psl_latest)>(::dlsym(library, "psl_latest"));
             psl.registrable = reinterpret_cast<decltype(&psl_registrable_domain)>(
                 ::dlsym(library, "psl_registrable_domain"));
             // The system's list where the publicsuffix package put it, else

@@ -22,8 +22,8 @@ char32_t entity(QStringView name)
     {
         const char16_t *name;
         char32_t c;
-    } named[] = {{u"nbsp", ' '}, {u"amp", '&'}, {u"lt", '<'}, {u"gt", '>'}, {u"quot", '"'},
-                 {u"apos", '\''}};
+    } named[] = {{u"nbsp", ' '}, {u"amp", '&'},  {u"lt", '<'},
+                 {u"gt", '>'},   {u"quot", '"'}, {u"apos", '\''}};
     for (const auto &n : named)
         if (name == QStringView(n.name))
             return n.c;
@@ -55,8 +55,8 @@ bool hides(QStringView tag)
 // Tags that end a line of text.
 bool breaks(QStringView tag, bool closing)
 {
-    static const char16_t *const ends[] = {u"p", u"div", u"tr", u"li", u"table", u"h1", u"h2",
-                                           u"h3", u"h4", u"h5", u"h6"};
+    static const char16_t *const ends[] = {u"p",  u"div", u"tr", u"li", u"table", u"h1",
+                                           u"h2", u"h3",  u"h4", u"h5", u"h6"};
     if (!closing)
         return tag.compare(u"br", Qt::CaseInsensitive) == 0;
     return std::any_of(std::begin(ends), std::end(ends), [&](const char16_t *end) {
@@ -76,7 +76,8 @@ QString htmlText(QStringView html)
         if (c == u'&') {
             const qsizetype semicolon =
                 html.sliced(i, std::min<qsizetype>(10, html.size() - i)).indexOf(u';');
-            const QStringView name = semicolon > 1 ? html.sliced(i + 1, semicolon - 1) : QStringView();
+            const QStringView name =
+                semicolon > 1 ? html.sliced(i + 1, semicolon - 1) : QStringView();
             if (isEntityName(name)) {
                 // One not known is dropped: it stood for some character.
                 if (const char32_t named = entity(name))
@@ -110,7 +111,8 @@ QString htmlText(QStringView html)
         if (!closing && hides(tag)) {
             // Up to its end tag, found once: never searched again from
             // each opening tag.
-            const qsizetype end = html.indexOf(QStringLiteral("</") + tag.toString(), i, Qt::CaseInsensitive);
+            const qsizetype end =
+                html.indexOf(QStringLiteral("</") + tag.toString(), i, Qt::CaseInsensitive);
             const qsizetype after = end < 0 ? -1 : html.indexOf(u'>', end);
             i = after < 0 ? html.size() : after + 1;
         } else if (breaks(tag, closing)) {

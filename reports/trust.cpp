@@ -23,8 +23,10 @@ const QList<Provider> &providers()
     static const QList<Provider> list{
         {"imap.gmail.com", {QStringLiteral("mx.google.com")}},
         {"imap.googlemail.com", {QStringLiteral("mx.google.com")}},
-        {"outlook.office365.com", {QString(), QStringLiteral("outlook.com"), QStringLiteral("hotmail.com")}},
-        {"imap-mail.outlook.com", {QString(), QStringLiteral("outlook.com"), QStringLiteral("hotmail.com")}},
+        {"outlook.office365.com",
+         {QString(), QStringLiteral("outlook.com"), QStringLiteral("hotmail.com")}},
+        {"imap-mail.outlook.com",
+         {QString(), QStringLiteral("outlook.com"), QStringLiteral("hotmail.com")}},
     };
     return list;
 }
@@ -62,8 +64,8 @@ QString property(const AuthResults::Result &r, const char *name)
 // What the topmost field a trusted server wrote says: the receiving server
 // writes above whatever the message came with, and removes fields that
 // claim its name (RFC 8601, 5).
-Delivery::Proof authenticated(const ReportText &report, const WaitingFax &fax,
-                              const Wording &words, const QStringList &trusted)
+Delivery::Proof authenticated(const ReportText &report, const WaitingFax &fax, const Wording &words,
+                              const QStringList &trusted)
 {
     for (const QByteArray &value : report.authResults) {
         const std::optional<AuthResults> field = AuthResults::parse(value);
