@@ -103,24 +103,33 @@ bool namesMessageId(const ReportText &report, const QString &messageId)
 
 QStringList authservIds(const QString &imapHost, const QStringList &iniFiles)
 {
-    const QString host = imapHost.trimmed().toLower();
-    QStringList ids;
-    if (!host.isEmpty())
-        ids.append(host);
-    if (const QString base = domains::registrable(host); !base.isEmpty() && base != host)
-        ids.append(base);
-    for (const Provider &p : providers())
-        if (host == QLatin1StringView(p.imapHost))
-            ids.append(p.authservIds);
+    QStringList configured;
+    bool defaults = true;
     for (const QString &path : iniFiles) {
         if (!QFileInfo(path).isFile())
             continue;
         const QSettings ini(path, QSettings::IniFormat);
         for (const QString &id : ini.value(QStringLiteral("trust/authserv-id")).toStringList())
             if (!id.trimmed().isEmpty())
-                ids.append(id.trimmed().toLower());
+                configured.append(id.trimmed().toLower());
+        // Behind a mail server that checks no signatures, a stranger's field
+        // under its name would stand: its administrator turns the names
+        // Quillon would assume off.
+        if (ini.contains(QStringLiteral("trust/defaults")))
+            defaults = defaults && ini.value(QStringLiteral("trust/defaults")).toBool();
     }
-    return ids;
+    const QString host = imapHost.trimmed().toLower();
+    QStringList ids;
+    if (defaults) {
+        if (!host.isEmpty())
+            ids.append(host);
+        if (const QString base = domains::registrable(host); !base.isEmpty() && base != host)
+            ids.append(base);
+        for (const Provider &p : providers())
+            if (host == QLatin1StringView(p.imapHost))
+                ids.append(p.authservIds);
+    }
+    return ids + configured;
 }
 
 Delivery::Proof verify(const ReportText &report, const WaitingFax &fax, const Wording &words,

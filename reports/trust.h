@@ -18,8 +18,9 @@ namespace trust {
 // The receiving servers whose Authentication-Results count for a mailbox
 // on `imapHost`: that host and its registrable domain, the names Google
 // and Microsoft 365 write for their mailboxes ("" for Microsoft's fields,
-// which have no authserv-id), and those the files' [trust] group lists
-// (authserv-id = mx.example.org, ...).
+// which have no authserv-id), unless the files' [trust] group says
+// defaults = false; and those that group lists (authserv-id =
+// mx.example.org, ...).
 QStringList authservIds(const QString &imapHost, const QStringList &iniFiles);
 
 // How `report` proves it is `fax`'s gateway's; Proof::None when it does not.

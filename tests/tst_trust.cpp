@@ -107,6 +107,9 @@ private Q_SLOTS:
         QTest::newRow("a receiving server named in gateways.ini")
             << report(gateway, "Authentication-Results: mx1.corp.test; dkim=pass header.d=fax1.example\r\n")
             << imap << QByteArray("[trust]\nauthserv-id = mx1.corp.test, mx2.corp.test\n") << 0 << dkim;
+        QTest::newRow("the mailbox's own names turned off")
+            << report(gateway, "Authentication-Results: imap.example.org; dkim=pass header.d=fax1.example\r\n")
+            << imap << QByteArray("[trust]\ndefaults = false\n") << 0 << none;
         QTest::newRow("a gateway trusted by its sender alone")
             << report(gateway) << imap << QByteArray("[fax1.example]\ntrust = sender\n") << 0
             << int(Delivery::Proof::Sender);
