@@ -122,6 +122,8 @@ QString arg(const QString &text, const QStringList &values)
 QString status(const std::optional<Delivery> &report, const QDateTime &sent, const QDateTime &now)
 {
     if (report && !report->isVerified()) {
+        // What it claims, worded as a verified one would be, and whose word
+        // it is.
         Delivery claimed = *report;
         claimed.proof = Delivery::Proof::Sender;
         return Texts::tr("Unverified report: %1, from %2")
