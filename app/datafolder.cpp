@@ -43,7 +43,8 @@ void makePrivate(const QString &folder)
 {
     const QDir dir(folder);
     makeOwnerOnly(folder, true);
-    for (const char *file : {"faxes.db", "qln.db", "qln1.db", "qln.rss", "quillon.lock"})
+    for (const char *file :
+         {"faxes.db", "qln.db", "qln1.db", "qln.rss", "quillon.lock", "quillon.ini"})
         makeOwnerOnly(dir.filePath(QString::fromLatin1(file)), false);
     // The copies are out of others' reach once their folders are.
     for (const char *sub : {"Sent", "Sent/tmp", "Sent/new", "Sent/cur"})

@@ -77,6 +77,9 @@ Instance::Role Instance::claim(const NewFax &fax, QString &error)
     const QDeadlineTimer deadline(5000);
     while (!deadline.hasExpired()) {
         if (m_lock.tryLock(0)) {
+            // Made as the umask leaves it; the user's alone, as every file
+            // of the folder.
+            ::chmod(QFile::encodeName(QDir(m_folder).filePath(LockName)).constData(), 0600);
             listen();
             return Role::First;
         }

@@ -6,6 +6,7 @@
 #include <QSettings>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace reportsettings {
@@ -18,14 +19,17 @@ QString pathIn(const QString &dataFolder)
 }
 
 // QSettings writes a new file and renames it over the old, keeping the old
-// one's permissions: made first for the owner only, the file stays so.
+// one's permissions: made (or made again, if someone opened it up) for the
+// owner only first, the file stays so.
 template <typename Write> QString write(const QString &dataFolder, Write fill)
 {
     const QString path = pathIn(dataFolder);
     const int fd = ::open(QFile::encodeName(path).constData(),
                           O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd >= 0)
+    if (fd >= 0) {
+        ::fchmod(fd, 0600);
         ::close(fd);
+    }
     QSettings ini(path, QSettings::IniFormat);
     fill(ini);
     ini.sync();

@@ -204,8 +204,8 @@ void TestStartup::olderFolderMadePrivate()
     const QString folder = root.filePath(userFolder ? QStringLiteral("Quillon") : QStringLiteral("copy"));
     QVERIFY(QDir().mkpath(QDir(folder).filePath(QStringLiteral("Sent/cur"))));
     const QStringList files = {QStringLiteral("faxes.db"), QStringLiteral("qln.db"),
-                               QStringLiteral("qln.rss"), QStringLiteral("Sent/cur/1.x:2,S"),
-                               QStringLiteral("notes.txt")};
+                               QStringLiteral("qln.rss"), QStringLiteral("quillon.ini"),
+                               QStringLiteral("Sent/cur/1.x:2,S"), QStringLiteral("notes.txt")};
     for (const QString &file : files)
         writeBytes(QDir(folder).filePath(file), "x");
     for (const QString &path : {folder, QDir(folder).filePath(QStringLiteral("Sent")),
@@ -222,7 +222,7 @@ void TestStartup::olderFolderMadePrivate()
     QCOMPARE(fileMode(folder), folderMode);
     QCOMPARE(fileMode(QDir(folder).filePath(QStringLiteral("Sent"))), folderMode);
     QCOMPARE(fileMode(QDir(folder).filePath(QStringLiteral("Sent/cur"))), folderMode);
-    for (const char *own : {"faxes.db", "qln.db", "qln.rss"})
+    for (const char *own : {"faxes.db", "qln.db", "qln.rss", "quillon.ini"})
         QCOMPARE(fileMode(QDir(folder).filePath(QLatin1StringView(own))), fileMode644);
     QCOMPARE(fileMode(QDir(folder).filePath(QStringLiteral("notes.txt"))), 0644); // not Quillon's
 }
@@ -287,6 +287,7 @@ void TestStartup::handOverIsBounded()
     QTRY_VERIFY(handed.size() == 1 || other.state() == QLocalSocket::UnconnectedState ||
                 other.bytesAvailable() > 0);
     QCOMPARE(handed.size(), taken ? 1 : 0);
+    QCOMPARE(fileMode(dir.filePath(QStringLiteral("quillon.lock"))), 0600);
     if (taken)
         QCOMPARE(handed.first().first().value<NewFax>().files,
                  (QStringList{QStringLiteral("/a.pdf"), QStringLiteral("/b\u00e9.pdf")}));
