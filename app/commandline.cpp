@@ -76,6 +76,10 @@ CommandLine readCommandLine(const QStringList &arguments)
     }
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);
+    // The help that --help offers, with Qt's own options;
+    // the parser prints it and ends.
+    if (parser.isSet(QStringLiteral("help-all")))
+        parser.process(arguments);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
 

@@ -122,6 +122,12 @@ void TestCommandLine::helpAndVersion()
                                "--message <TEXT>", "--message-file <PATH>", "--provider <NAME>",
                                "--wait-report <MINUTES>", "--version", "[FILE...]"})
         QVERIFY2(help.out.contains(QLatin1StringView(option)), option);
+    // Offered by --help: it prints, with Qt's own options, and opens no
+    // window (here: no display to open one on).
+    QVERIFY(help.out.contains(QStringLiteral("--help-all")));
+    const Run all = quillon({QStringLiteral("--help-all")});
+    QCOMPARE(all.exitCode, 0);
+    QVERIFY2(all.out.contains(QStringLiteral("--send")), qPrintable(all.out));
     const Run version = quillon({QStringLiteral("--version")});
     QCOMPARE(version.exitCode, 0);
     QCOMPARE(version.out, QStringLiteral("Quillon " QUILLON_VERSION "\n"));
