@@ -65,7 +65,7 @@ CommandLine readCommandLine(const QStringList &arguments)
                    "(read over IMAP, as Settings say)."),
          Texts::tr("MINUTES")},
     });
-    parser.addPositionalArgument(QStringLiteral("files"),
+    parser.addPositionalArgument(Texts::tr("files", "the name of the documents argument in --help"),
                                  Texts::tr("Documents to attach: PDF, TIFF, PNG or JPEG."),
                                  Texts::tr("[FILE...]"));
 

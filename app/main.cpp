@@ -26,10 +26,13 @@ int main(int argc, char *argv[])
         Shell::nameApplication();
         language::load();
         line = readCommandLine(QCoreApplication::arguments());
-    }
-    if (!line.error.isEmpty()) {
-        std::fprintf(stderr, "quillon: %s\nTry 'quillon --help'.\n", qPrintable(line.error));
-        return 2;
+        // Said while the user's language is loaded.
+        if (!line.error.isEmpty()) {
+            std::fprintf(stderr, "quillon: %s\n%s\n", qPrintable(line.error),
+                         qPrintable(QCoreApplication::translate("CommandLine",
+                                                                "Try 'quillon --help'.")));
+            return 2;
+        }
     }
     if (line.send) {
         // The documents' pages are read offscreen, and standard error is

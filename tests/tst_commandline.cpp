@@ -38,7 +38,8 @@ private:
         int exitCode = -1;
         QString out, err;
     };
-    Run quillon(const QStringList &arguments, const QByteArray &in = {}, bool window = false)
+    Run quillon(const QStringList &arguments, const QByteArray &in = {}, bool window = false,
+                const QStringList &environment = {})
     {
         const QString copy = path("quillon");
         if (!QFile::exists(copy) && !QFile::copy(QStringLiteral(QUILLON_BINARY), copy))
@@ -48,6 +49,8 @@ private:
             env.remove(QLatin1StringView(name));
         if (window)
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (const QString &variable : environment)
+            env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
         QProcess process;
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(m_dir->path());
@@ -111,7 +114,12 @@ void TestCommandLine::wrongUse()
     const Run run = quillon(arguments);
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.startsWith(said + u'\n'), qPrintable(run.err));
+    QVERIFY2(run.err.endsWith(QStringLiteral("\nTry 'quillon --help'.\n")), qPrintable(run.err));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("quillon")});
+    // In the user's language, the hint and the help's names too.
+    const QStringList german{QStringLiteral("LANG=de_DE.UTF-8"), QStringLiteral("LANGUAGE=de")};
+    QVERIFY(!quillon(arguments, {}, false, german).err.contains(QStringLiteral("Try ")));
+    QVERIFY(!quillon({QStringLiteral("--help")}, {}, false, german).out.contains(QStringLiteral("  files ")));
 }
 
 void TestCommandLine::helpAndVersion()

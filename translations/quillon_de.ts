@@ -148,6 +148,15 @@
         <source>%1 is too long for a message, which holds at most 1 MB.</source>
         <translation>%1 ist zu lang für eine Nachricht, die höchstens 1 MB fasst.</translation>
     </message>
+    <message>
+        <source>files</source>
+        <comment>the name of the documents argument in --help</comment>
+        <translation>dateien</translation>
+    </message>
+    <message>
+        <source>Try &apos;quillon --help&apos;.</source>
+        <translation>Siehe 'quillon --help'.</translation>
+    </message>
 </context>
 <context>
     <name>CredentialStore</name>

@@ -148,6 +148,15 @@
         <source>%1 is too long for a message, which holds at most 1 MB.</source>
         <translation>%1 est trop long pour un message, qui contient au plus 1 Mo.</translation>
     </message>
+    <message>
+        <source>files</source>
+        <comment>the name of the documents argument in --help</comment>
+        <translation>fichiers</translation>
+    </message>
+    <message>
+        <source>Try &apos;quillon --help&apos;.</source>
+        <translation>Essayez 'quillon --help'.</translation>
+    </message>
 </context>
 <context>
     <name>CredentialStore</name>

@@ -146,6 +146,15 @@
         <source>%1 is too long for a message, which holds at most 1 MB.</source>
         <translation>%1 はメッセージには長すぎます。メッセージは最大 1 MB です。</translation>
     </message>
+    <message>
+        <source>files</source>
+        <comment>the name of the documents argument in --help</comment>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Try &apos;quillon --help&apos;.</source>
+        <translation>'quillon --help' を参照してください。</translation>
+    </message>
 </context>
 <context>
     <name>CredentialStore</name>
