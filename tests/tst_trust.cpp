@@ -31,7 +31,9 @@ class tst_Trust : public QObject
                 QDateTime(QDate(2026, 12, 8), QTime(14, 0), Qt::UTC)};
     }
 
-    static QList<Wording> ini(const QByteArray &text)
+    // A gateways.ini holding `text`, read as the watch reads it.
+    static QList<Wording> ini(const QByteArray &text, QString *path = nullptr,
+                              QStringList *problems = nullptr)
     {
         static QTemporaryDir dir;
         QFile file(dir.filePath(QStringLiteral("gateways.ini")));
@@ -39,8 +41,10 @@ class tst_Trust : public QObject
             return {};
         file.write(text);
         file.close();
-        QStringList problems;
-        return wording::load({file.fileName()}, problems);
+        if (path)
+            *path = file.fileName();
+        QStringList ignored;
+        return wording::load({file.fileName()}, problems ? *problems : ignored);
     }
 
 private Q_SLOTS:
@@ -121,19 +125,15 @@ private Q_SLOTS:
         QFETCH(QByteArray, gatewaysIni);
         QFETCH(int, matched);
         QFETCH(int, proof);
-        QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("gateways.ini")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(gatewaysIni);
-        file.close();
+        QString file;
         QStringList problems;
-        const QList<Wording> table = wording::load({file.fileName()}, problems);
-        QVERIFY(problems.isEmpty());
+        const QList<Wording> table = ini(gatewaysIni, &file, &problems);
+        QVERIFY(!file.isEmpty() && problems.isEmpty());
         const ReportText text = report::read(message);
         QCOMPARE(int(faxmatch::find(text, {fax()}, table)), matched);
         if (matched < 0)
             return;
-        const QStringList trusted = trust::authservIds(imapHost, {file.fileName()});
+        const QStringList trusted = trust::authservIds(imapHost, {file});
         QCOMPARE(int(trust::verify(text, fax(), wording::forGateway(table, fax().gateway), trusted)),
                  proof);
     }
